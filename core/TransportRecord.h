@@ -1,0 +1,15 @@
+#pragma once
+
+// The host's transport as the core offers it to the engine.
+struct TransportRecord {
+    double tempo = 0.0;
+    double samplePosition = 0.0;
+    double ppqPosition = 0.0;
+    double lastBarPosition = 0.0;
+    double cycleStart = 0.0;
+    double cycleEnd = 0.0;
+    int numerator = 0;
+    int denominator = 0;
+    bool transportRunning = false;
+    bool cycleActive = false;
+};
