@@ -1,0 +1,82 @@
+// Fixed-field text copies across the VST 3 boundary. Every copy stops at the
+// source terminator or when the destination is full, and always leaves the
+// destination terminated: a text that fills a field is cut by one character.
+#pragma once
+
+#include "vst3/sdk/FTypes.h"
+
+namespace Steinberg {
+
+// Sign-extends each byte, as the host side expects of 8-bit text widened
+// without decoding (UTF-8 "\xC3" becomes 0xFFC3).
+inline char16 widenChar(char8 c) {
+    return static_cast<char16>(static_cast<int16>(static_cast<signed char>(c)));
+}
+
+// Keeps the low byte; characters outside Latin-1 are not representable.
+inline char8 narrowChar(char16 c) {
+    return static_cast<char8>(static_cast<uint8>(c & 0xFF));
+}
+
+inline int32 strlen16(const char16* s) {
+    int32 n = 0;
+    if (s)
+        while (s[n] != 0)
+            ++n;
+    return n;
+}
+
+// dstCount is the capacity in characters, terminator included.
+inline void str8ToStr16(char16* dst, const char8* src, int32 dstCount) {
+    if (dst == nullptr || dstCount <= 0)
+        return;
+    int32 i = 0;
+    if (src)
+        for (; i < dstCount - 1 && src[i] != 0; ++i)
+            dst[i] = widenChar(src[i]);
+    dst[i] = 0;
+}
+
+inline void str16ToStr8(char8* dst, const char16* src, int32 dstCount) {
+    if (dst == nullptr || dstCount <= 0)
+        return;
+    int32 i = 0;
+    if (src)
+        for (; i < dstCount - 1 && src[i] != 0; ++i)
+            dst[i] = narrowChar(src[i]);
+    dst[i] = 0;
+}
+
+inline void strncpy8(char8* dst, const char8* src, int32 dstCount) {
+    if (dst == nullptr || dstCount <= 0)
+        return;
+    int32 i = 0;
+    if (src)
+        for (; i < dstCount - 1 && src[i] != 0; ++i)
+            dst[i] = src[i];
+    dst[i] = 0;
+}
+
+inline void strncpy16(char16* dst, const char16* src, int32 dstCount) {
+    if (dst == nullptr || dstCount <= 0)
+        return;
+    int32 i = 0;
+    if (src)
+        for (; i < dstCount - 1 && src[i] != 0; ++i)
+            dst[i] = src[i];
+    dst[i] = 0;
+}
+
+// Null-safe comparison of 16-bit texts (a null text equals an empty one).
+inline bool strEqual16(const char16* a, const char16* b) {
+    const char16 empty = 0;
+    if (!a)
+        a = &empty;
+    if (!b)
+        b = &empty;
+    for (; *a != 0 && *a == *b; ++a, ++b) {
+    }
+    return *a == *b;
+}
+
+} // namespace Steinberg
