@@ -1,0 +1,104 @@
+#include "engine/Sorvel.h"
+
+#include "engine/ProcessChain.h"
+#include "engine/SorvelEditorLayout.h"
+#include "engine/SorvelParameters.h"
+#include "engine/UpdateFilters.h"
+
+namespace {
+
+PlugConfig SorvelConfig()
+{
+    PlugConfig config;
+    config.parameterCount = kNumSorvelParams;
+    config.channelIo = "1-1 2-2";
+    config.presetCount = 1;
+    config.effectName = "Sorvel";
+    config.productName = "";
+    config.vendorName = "Velmora";
+    config.version = 0x30000;
+    config.uniqueId = FourCharCode("Srv1");
+    config.vendorId = FourCharCode("Vlmr");
+    return config;
+}
+
+// Channel A parameters come first in every pair of the parameter list.
+Channel ChannelOf(int pairIndex)
+{
+    return pairIndex % 2 == 0 ? ChannelA : ChannelB;
+}
+
+} // namespace
+
+Sorvel::Sorvel() : IPlugVST3(SorvelConfig())
+{
+    for (const SorvelParamDeclaration& p : kSorvelIntegerParams)
+        GetParam(p.index)->DeclareInteger(p.name, p.defaultValue, p.minimum, p.maximum, "", "");
+    for (const SorvelParamDeclaration& p : kSorvelContinuousParams)
+        GetParam(p.index)->DeclareContinuous(p.name, p.defaultValue, p.minimum, p.maximum,
+                                             kContinuousStep, kContinuousLabel, "", 1.0);
+
+    AttachEditor(BuildSorvelEditor(this));
+    CapturePreset("-");
+}
+
+Sorvel::~Sorvel() = default;
+
+double* Sorvel::MirrorFor(int index)
+{
+    if (index >= kHighGainL && index <= kHighGainR)
+        return &state.gainMirror[HighBand][ChannelOf(index - kHighGainL)];
+    if (index >= kMidGain1L && index <= kMidGain4R)
+        return &state.gainMirror[MidBand1 + (index - kMidGain1L) / 2][ChannelOf(index - kMidGain1L)];
+    if (index >= kLowGainL && index <= kLowGainR)
+        return &state.gainMirror[LowBand][ChannelOf(index - kLowGainL)];
+    if (index >= kOutL && index <= kOutR) return &state.outputGainMirror[ChannelOf(index - kOutL)];
+    if (index == kDrive) return &state.driveMirror;
+    if (index >= kHighFreqL && index <= kHighFreqR)
+        return &state.selectorMirror[HighBand][ChannelOf(index - kHighFreqL)];
+    if (index >= kMidFreq1L && index <= kMidFreq4R)
+        return &state.selectorMirror[MidBand1 + (index - kMidFreq1L) / 2][ChannelOf(index - kMidFreq1L)];
+    if (index >= kLowFreqL && index <= kLowFreqR)
+        return &state.selectorMirror[LowBand][ChannelOf(index - kLowFreqL)];
+    if (index >= kLowCutL && index <= kLowCutR)
+        return &state.selectorMirror[LowCut][ChannelOf(index - kLowCutL)];
+    return nullptr;
+}
+
+void Sorvel::ParameterChanged(int index)
+{
+    PluginLockGuard guard(lock);
+    const ICoreParameter* parameter = GetParam(index);
+    double* mirror = MirrorFor(index);
+    if (parameter && mirror) *mirror = parameter->value;
+}
+
+void Sorvel::UpdateLinkedPairs()
+{
+    const int link = TruncateToInt32(GetParam(kLink)->value);
+    for (const LinkedPair& pair : kLinkedPairs) {
+        const double a = *MirrorFor(pair.a);
+        double* b = MirrorFor(pair.b);
+        ICoreParameter* partner = GetParam(pair.b);
+        if (link == 0) {
+            partner->value = partner->ClampToRange(a);
+            *b = a;
+            if (editor) editor->ParameterChangedInCore(pair.b, a, false);
+        } else if (link == 1) {
+            partner->value = partner->ClampToRange(*b);
+        }
+    }
+}
+
+void Sorvel::ProcessBlock(double** inputs, double** outputs, int frames)
+{
+    UpdateLinkedPairs();
+    UpdateFilters(state, SampleRate());
+    if (frames <= 0) return;
+
+    ChainSwitches switches;
+    switches.midSide = TruncateToInt32(GetParam(kMidSide)->value);
+    switches.bypass = TruncateToInt32(GetParam(kBypass)->value);
+    switches.oversampling = TruncateToInt32(GetParam(kOversampling)->value);
+    ProcessChain(state, switches, inputs, outputs, frames);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/EngineState.h"
+#include "vst3/IPlugVST3.h"
+
+// The equaliser plug-in: its parameter set, the engine state the parameters are mirrored into,
+// and the block processing.
+class Sorvel : public IPlugVST3 {
+public:
+    Sorvel();
+    ~Sorvel() override;
+
+    // Any thread: copies the parameter's value into its mirror (takes the plug-in lock).
+    void ParameterChanged(int index) override;
+    // Audio thread, under the plug-in lock.
+    void ProcessBlock(double** inputs, double** outputs, int frames) override;
+
+    const EngineState& State() const { return state; }
+
+private:
+    // With "LINK" at 0 every channel-B setting follows its channel-A partner; at 1 each keeps
+    // its own value. Writes the core's parameter values directly: the host is not told.
+    void UpdateLinkedPairs();
+    // The mirror a parameter's value is copied into, or none for the switches.
+    double* MirrorFor(int index);
+
+    EngineState state;
+};
