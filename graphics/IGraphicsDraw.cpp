@@ -1,0 +1,62 @@
+#include "graphics/IGraphics.h"
+
+#include "lice/BlitBitmap.h"
+#include "lice/LICE_SysBitmap.h"
+
+bool IGraphics::RedrawArea(const PixelRect& rect)
+{
+    const int count = controls.Count();
+    if (count == 0) return true;
+    drawArea = rect;
+    // Back to front, so a control on top is always redrawn after the one below it.
+    for (int i = 0; i < count; ++i) {
+        IControl* control = controls.Get(i);
+        if (!control->IsHidden() && rect.Intersects(control->Rect())) control->Draw(this);
+        control->MarkDrawn();
+    }
+    PresentToWindow(rect);
+    return true;
+}
+
+bool IGraphics::BlitBitmapArea(LICE_IBitmap* bitmap, const PixelRect& dest, int srcX, int srcY,
+                               const Blend* blend)
+{
+    const PixelRect clip = dest.Intersection(drawArea);
+    srcX += clip.left - dest.left;
+    srcY += clip.top - dest.top;
+    const int kind = blend ? blend->kind : BlendNormal;
+    const float weight = blend ? blend->weight : 1.0f;
+    const LICE_Rect source{srcX, srcY, srcX + clip.Width(), srcY + clip.Height()};
+    BlitBitmap(drawingBitmap, bitmap, clip.left, clip.top, &source, weight, BlitModeFor(kind));
+    return true;
+}
+
+bool IGraphics::DrawBitmapFrame(const FrameBitmap& bitmap, const PixelRect& dest, int frame,
+                                const Blend* blend)
+{
+    int srcX = 0;
+    int srcY = 0;
+    const int frames = bitmap.Frames();
+    if (frame > frames) frame = frames; // a frame beyond the strip would read past it
+    if (frames > 1 && frame > 1) {
+        const double size = bitmap.framesHorizontal ? bitmap.width : bitmap.height;
+        const int offset = static_cast<int>(size * (frame - 1) / frames + 0.5);
+        (bitmap.framesHorizontal ? srcX : srcY) = offset;
+    }
+    return BlitBitmapArea(bitmap.bitmap, dest, srcX, srcY, blend);
+}
+
+bool IGraphics::CollectDirtyArea(PixelRect& dirtyArea)
+{
+    dirtyArea = {};
+    bool any = false;
+    const int count = controls.Count();
+    for (int i = 0; i < count; ++i) {
+        IControl* control = controls.Get(i);
+        if (control->NeedsRedraw()) {
+            dirtyArea = dirtyArea.Union(control->Rect());
+            any = true;
+        }
+    }
+    return any;
+}
