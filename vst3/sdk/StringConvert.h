@@ -79,4 +79,31 @@ inline bool strEqual16(const char16* a, const char16* b) {
     return *a == *b;
 }
 
+// Decodes UTF-16 (surrogate pairs included; a lone surrogate becomes U+FFFD)
+// into UTF-8, never splitting a character; dstBytes includes the terminator.
+inline void utf16ToUtf8(char8* dst, const char16* src, int32 dstBytes) {
+    if (dst == nullptr || dstBytes <= 0)
+        return;
+    int32 out = 0;
+    for (int32 i = 0; src && src[i] != 0; ++i) {
+        uint32 cp = src[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && src[i + 1] >= 0xDC00 && src[i + 1] <= 0xDFFF)
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (src[++i] - 0xDC00);
+        else if (cp >= 0xD800 && cp <= 0xDFFF)
+            cp = 0xFFFD;
+        const int32 len = cp < 0x80 ? 1 : cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
+        if (out + len > dstBytes - 1)
+            break;
+        if (len == 1) {
+            dst[out++] = static_cast<char8>(cp);
+            continue;
+        }
+        static constexpr uint32 lead[5] = {0, 0, 0xC0, 0xE0, 0xF0};
+        dst[out++] = static_cast<char8>(lead[len] | (cp >> (6 * (len - 1))));
+        for (int32 k = len - 2; k >= 0; --k)
+            dst[out++] = static_cast<char8>(0x80 | ((cp >> (6 * k)) & 0x3F));
+    }
+    dst[out] = 0;
+}
+
 } // namespace Steinberg
