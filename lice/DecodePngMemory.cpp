@@ -1,5 +1,7 @@
 #include "lice/DecodePngMemory.h"
 
+#include "lice/PngMemoryReader.h"
+
 #include <png.h>
 
 #include <csetjmp>
@@ -17,21 +19,9 @@ constexpr unsigned char kSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1
 constexpr png_uint_32 kMaxSide = 65536;
 constexpr uint64_t kMaxPixels = uint64_t{1} << 26;
 
-struct MemoryReader {
-    const unsigned char* data;
-    size_t remaining;
-};
-
-// Reading past the end yields zeros; libpng then fails on the chunk structure or its checksum.
 void ReadFromMemory(png_structp png, png_bytep out, size_t count) {
-    MemoryReader* reader = static_cast<MemoryReader*>(png_get_io_ptr(png));
-    std::memset(out, 0, count);
-    const size_t taken = count < reader->remaining ? count : reader->remaining;
-    if (taken > 0) {
-        std::memcpy(out, reader->data, taken);
-        reader->data += taken;
-        reader->remaining -= taken;
-    }
+    if (!static_cast<PngMemoryReader*>(png_get_io_ptr(png))->Read(out, count))
+        png_error(png, "read far past the end of the image");
 }
 
 // Failures carry no message: the caller decides what to draw instead.
@@ -44,7 +34,7 @@ void IgnoreWarning(png_structp, png_const_charp) {}
 struct DecodeJob {
     png_structp png;
     png_infop info;
-    MemoryReader reader;
+    PngMemoryReader* reader;
     LICE_MemBitmap* bitmap;
     png_bytep* rows;
 };
@@ -128,8 +118,9 @@ LICE_MemBitmap* DecodePngMemory(const void* bytes, size_t length) {
         std::memcmp(bytes, kSignature, sizeof kSignature) != 0)
         return nullptr;
 
+    PngMemoryReader reader(bytes, length);
     DecodeJob job{};
-    job.reader = {static_cast<const unsigned char*>(bytes), length};
+    job.reader = &reader;
     job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, StopDecoding, IgnoreWarning);
     if (job.png == nullptr)
         return nullptr;
@@ -138,7 +129,7 @@ LICE_MemBitmap* DecodePngMemory(const void* bytes, size_t length) {
         png_destroy_read_struct(&job.png, nullptr, nullptr);
         return nullptr;
     }
-    png_set_read_fn(job.png, &job.reader, ReadFromMemory);
+    png_set_read_fn(job.png, job.reader, ReadFromMemory);
 
     const bool decoded = DecodeInto(&job);
     png_destroy_read_struct(&job.png, &job.info, nullptr);

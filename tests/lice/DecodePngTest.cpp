@@ -2,6 +2,7 @@
 #include "TestPng.h"
 #include "lice/DecodePngMemory.h"
 #include "lice/PixelAllocation.h"
+#include "lice/PngMemoryReader.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -200,6 +201,36 @@ TEST(DecodePng, RefusesHugeHeadersAndSurvivesAllocationFailure) {
         EXPECT_EQ(Decode(png, png.size()), nullptr);
         LICE_SetAllocationVetoForTesting(nullptr);
     }
+}
+
+TEST(PngMemoryReader, ZeroFillsOnlyAShortOverrun) {
+    const unsigned char data[3] = {7, 8, 9};
+    PngMemoryReader reader(data, sizeof data);
+    unsigned char out[8];
+    std::fill(out, out + 8, 0xEE);
+    ASSERT_TRUE(reader.Read(out, 2));
+    EXPECT_EQ(out[0], 7);
+    EXPECT_EQ(out[1], 8);
+    ASSERT_TRUE(reader.Read(out, 4)) << "a read across the end is zero-filled";
+    EXPECT_EQ(out[0], 9);
+    EXPECT_EQ(out[1] | out[2] | out[3], 0);
+    std::vector<unsigned char> zeros(PngMemoryReader::kMaxOverrun);
+    EXPECT_FALSE(reader.Read(zeros.data(), zeros.size()))
+        << "3 bytes were already past the end, so this passes the overrun limit";
+
+    PngMemoryReader exact(data, sizeof data);
+    std::vector<unsigned char> all(sizeof data + PngMemoryReader::kMaxOverrun);
+    EXPECT_TRUE(exact.Read(all.data(), all.size())) << "an overrun right at the limit is allowed";
+    EXPECT_FALSE(exact.Read(out, 1));
+}
+
+TEST(DecodePng, AHugeChunkLengthBeyondTheDataFailsQuickly) {
+    // An ancillary chunk claiming 2 GiB, cut off right after its header.
+    std::vector<uint8_t> png = EncodePng(Rgb3x3());
+    png.resize(33);
+    const uint8_t header[8] = {0x7F, 0xFF, 0xFF, 0xF0, 't', 'e', 'S', 't'};
+    png.insert(png.end(), header, header + 8);
+    EXPECT_EQ(Decode(png, png.size()), nullptr);
 }
 
 TEST(PngExtension, OnlyTheLastExtensionCounts) {
