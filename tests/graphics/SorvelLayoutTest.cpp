@@ -1,0 +1,166 @@
+#include "TestPlug.h"
+
+#include "engine/SorvelEditorLayout.h"
+#include "engine/SorvelParameters.h"
+#include "graphics/IBitmapControl.h"
+#include "graphics/IKnobMultiControl.h"
+#include "graphics/ISwitchControl.h"
+#include "graphics/IURLControl.h"
+#include "lice/BlitBitmap.h"
+#include "lice/LICE_SysBitmap.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// The core as Sorvel declares it: 33 parameters, the last left as the core creates it.
+std::unique_ptr<TestPlug> MakeSorvelPlug()
+{
+    auto plug = std::make_unique<TestPlug>(kNumSorvelParams, false);
+    for (const SorvelParamDeclaration& p : kSorvelIntegerParams)
+        plug->GetParam(p.index)->DeclareInteger(p.name, p.defaultValue, p.minimum, p.maximum);
+    for (const SorvelParamDeclaration& p : kSorvelContinuousParams)
+        plug->GetParam(p.index)->DeclareContinuous(p.name, p.defaultValue, p.minimum, p.maximum,
+                                                   kContinuousStep, kContinuousLabel);
+    return plug;
+}
+
+// What a control of the layout shows: its strip, blend and value.
+struct Shown {
+    FrameBitmap bitmap;
+    int mode;
+};
+
+bool ShownBy(IControl* control, Shown& shown)
+{
+    if (auto* knob = dynamic_cast<IKnobMultiControl*>(control)) {
+        shown = {knob->Bitmap(), BlitCopy | BlitUseSourceAlpha};
+        return true;
+    }
+    if (auto* bitmapControl = dynamic_cast<IBitmapControl*>(control)) {
+        const int kind = bitmapControl->GetBlend().kind;
+        shown = {bitmapControl->Bitmap(), kind == BlendCopy ? BlitCopy : BlitCopy | BlitUseSourceAlpha};
+        return true;
+    }
+    return false;
+}
+
+// The editor as the blit rules compose it: each control's frame for its value, back to front.
+void Compose(IGraphics& graphics, LICE_MemBitmap& expected)
+{
+    for (int i = 0; i < graphics.NControls(); ++i) {
+        IControl* control = graphics.GetControl(i);
+        Shown shown;
+        if (!ShownBy(control, shown)) continue;
+        const int n = shown.bitmap.frameCount;
+        const int frame = n <= 1 ? 1 : 1 + static_cast<int>(0.5 + control->GetValue() * (n - 1));
+        const int top = static_cast<int>(double(shown.bitmap.height) * (frame - 1) / n + 0.5);
+        const LICE_Rect source{0, top, shown.bitmap.width, top + shown.bitmap.FrameHeight()};
+        BlitBitmap(&expected, shown.bitmap.bitmap, control->Rect().left, control->Rect().top,
+                   &source, 1.0f, shown.mode);
+    }
+}
+
+::testing::AssertionResult SamePixels(LICE_IBitmap& drawn, LICE_IBitmap& expected)
+{
+    for (int y = 0; y < expected.Height(); ++y)
+        for (int x = 0; x < expected.Width(); ++x) {
+            const LICE_pixel a = drawn.Bits()[y * drawn.RowSpan() + x];
+            const LICE_pixel b = expected.Bits()[y * expected.RowSpan() + x];
+            if (a != b)
+                return ::testing::AssertionFailure() << "pixel (" << x << ", " << y << ") drawn "
+                                                     << std::hex << a << ", composed " << b;
+        }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST(SorvelLayout, BuildsThe35ControlsInTheirPlaces)
+{
+    auto plug = MakeSorvelPlug();
+    std::unique_ptr<IGraphics> graphics(BuildSorvelEditor(plug.get()));
+    ASSERT_EQ(graphics->NControls(), kSorvelControlCount);
+    EXPECT_EQ(graphics->Width(), 1156);
+    EXPECT_EQ(graphics->Height(), 456);
+
+    auto* background = dynamic_cast<IBitmapControl*>(graphics->GetControl(0));
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->Rect(), (PixelRect{0, 0, 1156, 456}));
+    EXPECT_EQ(background->GetBlend().kind, BlendCopy);
+    EXPECT_EQ(background->ParamIdx(), -1);
+
+    int switches = 0;
+    int knobs = 0;
+    for (int i = 1; i <= 33; ++i) {
+        IControl* control = graphics->GetControl(i);
+        SCOPED_TRACE(::testing::Message() << "control " << i);
+        ASSERT_NE(control->ParamIdx(), -1);
+        if (auto* knob = dynamic_cast<IKnobMultiControl*>(control)) {
+            ++knobs;
+            EXPECT_EQ(knob->Gearing(), 4.0);
+            EXPECT_EQ(knob->Direction(), KnobVertical);
+            EXPECT_EQ(knob->Bitmap().frameCount, 31);
+        } else {
+            ASSERT_NE(dynamic_cast<ISwitchControl*>(control), nullptr);
+            ++switches;
+        }
+        Shown shown;
+        ASSERT_TRUE(ShownBy(control, shown));
+        EXPECT_NE(shown.bitmap.bitmap, nullptr) << "every image is in the module";
+    }
+    EXPECT_EQ(switches, 18);
+    EXPECT_EQ(knobs, 15);
+
+    EXPECT_EQ(graphics->GetControl(2)->Rect(), (PixelRect{0, 429, 150, 454}));
+    EXPECT_EQ(graphics->GetControl(2)->ParamIdx(), kOversampling);
+    EXPECT_EQ(graphics->GetControl(27)->Rect().top, 32) << "MGAIN3L sits six pixels higher";
+    EXPECT_EQ(graphics->GetControl(33)->ParamIdx(), kDrive);
+
+    auto* url = dynamic_cast<IURLControl*>(graphics->GetControl(34));
+    ASSERT_NE(url, nullptr);
+    EXPECT_EQ(url->Rect(), (PixelRect{1060, 430, 1160, 530}));
+    EXPECT_STREQ(url->SecondAddress(), "");
+    EXPECT_NE(std::string(url->Address()).find("/product/sorvel/"), std::string::npos);
+    EXPECT_EQ(graphics->ControlUnder(1100, 450), 34);
+    EXPECT_EQ(graphics->ControlUnder(1000, 5), 0);
+
+    std::unique_ptr<IGraphics> second(BuildSorvelEditor(plug.get()));
+    for (int i = 0; i <= 33; ++i) {
+        Shown a, b;
+        ASSERT_TRUE(ShownBy(graphics->GetControl(i), a) && ShownBy(second->GetControl(i), b));
+        EXPECT_EQ(a.bitmap.bitmap, b.bitmap.bitmap) << "control " << i << ": decoded once, shared";
+    }
+}
+
+TEST(SorvelLayout, DrawsEveryControlsFrameOverTheBackground)
+{
+    auto plug = MakeSorvelPlug();
+    IGraphics* graphics = BuildSorvelEditor(plug.get());
+    plug->AttachEditor(graphics);
+    const PixelRect whole{0, 0, 1156, 456};
+    LICE_MemBitmap expected(1156, 456);
+
+    struct State {
+        const char* name;
+        double (*plain)(const ICoreParameter&, int);
+    };
+    const State states[] = {
+        {"as attached", [](const ICoreParameter& p, int) { return p.value; }},
+        {"all at maximum", [](const ICoreParameter& p, int) { return p.maximum; }},
+        {"all at minimum", [](const ICoreParameter& p, int) { return p.minimum; }},
+        {"spread", [](const ICoreParameter& p, int i) {
+             return p.minimum + (p.maximum - p.minimum) * (i % 5) / 4.0;
+         }},
+    };
+    for (const State& state : states) {
+        SCOPED_TRACE(state.name);
+        for (int i = 0; i < plug->NParams(); ++i)
+            graphics->ParameterChangedInCore(i, state.plain(*plug->GetParam(i), i), false);
+        graphics->RedrawArea(whole);
+        Compose(*graphics, expected);
+        EXPECT_TRUE(SamePixels(*graphics->DrawingBitmap(), expected));
+    }
+}
