@@ -1,0 +1,53 @@
+# sorvel_add_bundle(<target> <name> [sources...])
+#
+# Makes <target> a plug-in module laid out as a VST 3 bundle in the build tree:
+#   <build>/<name>.vst3/Contents/x86_64-linux/<name>.so
+# It links the adapter and the module's entry points; the caller adds the product's sources
+# and libraries (including the definitions of PlugClass() and CreatePlugInstance()). Only the
+# five entry points are exported. `cmake --install` copies the bundle into
+# SORVEL_VST3_INSTALL_DIR (default: ~/.vst3).
+include_guard(GLOBAL)
+
+if(DEFINED ENV{HOME} AND NOT "$ENV{HOME}" STREQUAL "")
+  set(_sorvel_default_vst3_dir "$ENV{HOME}/.vst3")
+else()
+  set(_sorvel_default_vst3_dir "${CMAKE_INSTALL_PREFIX}/lib/vst3")
+endif()
+set(SORVEL_VST3_INSTALL_DIR "${_sorvel_default_vst3_dir}" CACHE PATH
+    "Folder into which install copies the VST 3 bundles")
+
+# Hosts look these up by name; every other symbol stays inside the module, so that the
+# module's copies of our libraries never interpose with the host's or another plug-in's.
+set(_sorvel_bundle_exports GetPluginFactory ModuleEntry ModuleExit InitDll ExitDll)
+set(_sorvel_bundle_version_script ${CMAKE_BINARY_DIR}/SorvelBundleExports.map)
+list(JOIN _sorvel_bundle_exports "; " _sorvel_bundle_export_list)
+file(WRITE ${_sorvel_bundle_version_script}
+     "{\n  global: ${_sorvel_bundle_export_list};\n  local: *;\n};\n")
+
+function(sorvel_add_bundle target name)
+  # Variables of the including scope are not visible to callers in other folders.
+  set(_sorvel_bundle_version_script ${CMAKE_BINARY_DIR}/SorvelBundleExports.map)
+  add_library(${target} MODULE ${ARGN})
+  target_link_libraries(${target} PRIVATE sorvel_vst3_entry sorvel_vst3 sorvel_options)
+
+  set(bundle_dir ${CMAKE_BINARY_DIR}/${name}.vst3)
+  set(arch_dir ${bundle_dir}/Contents/${CMAKE_SYSTEM_PROCESSOR}-linux)
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    OUTPUT_NAME ${name}
+    SUFFIX ".so"
+    # The generator expression keeps multi-configuration generators from adding a
+    # per-configuration folder: hosts expect exactly this layout.
+    LIBRARY_OUTPUT_DIRECTORY "$<1:${arch_dir}>"
+    C_VISIBILITY_PRESET hidden
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON
+    LINK_DEPENDS ${_sorvel_bundle_version_script})
+  target_link_options(${target} PRIVATE
+    "LINKER:--version-script=${_sorvel_bundle_version_script}"
+    # A symbol left undefined would only show when a host loads the module.
+    "LINKER:--no-undefined")
+
+  install(DIRECTORY ${bundle_dir} DESTINATION ${SORVEL_VST3_INSTALL_DIR}
+          USE_SOURCE_PERMISSIONS)
+endfunction()

@@ -1,0 +1,83 @@
+#include "vst3/IPlugVST3View.h"
+
+#include "graphics/IGraphics.h"
+#include "vst3/IPlugVST3.h"
+
+#include <cstring>
+
+using namespace Steinberg;
+
+#if SMTG_OS_WINDOWS
+const char* const IPlugVST3View::kPlatformType = kPlatformTypeHWND;
+#else
+const char* const IPlugVST3View::kPlatformType = kPlatformTypeX11EmbedWindowID;
+#endif
+
+namespace {
+
+bool IsPlatformType(FIDString type)
+{
+    return type && std::strcmp(type, IPlugVST3View::kPlatformType) == 0;
+}
+
+} // namespace
+
+IPlugVST3View::IPlugVST3View(IPlugVST3* plug) : plug(plug)
+{
+    plug->addRef();
+}
+
+IPlugVST3View::~IPlugVST3View()
+{
+    // Every entry goes, not only this one: the list never holds a view that may be gone.
+    plug->ViewDestroyed();
+    plug->release();
+}
+
+IGraphics* IPlugVST3View::Editor() const
+{
+    return dynamic_cast<IGraphics*>(plug->Editor());
+}
+
+tresult PLUGIN_API IPlugVST3View::isPlatformTypeSupported(FIDString type)
+{
+    return Editor() && IsPlatformType(type) ? kResultOk : kResultFalse;
+}
+
+tresult PLUGIN_API IPlugVST3View::attached(void* parent, FIDString type)
+{
+    IGraphics* editor = Editor();
+    if (!editor) return kResultFalse;
+    if (IsPlatformType(type)) editor->OpenWindow(parent);
+    plug->EditorOpened();
+    return kResultOk;
+}
+
+tresult PLUGIN_API IPlugVST3View::removed()
+{
+    if (IGraphics* editor = Editor()) {
+        plug->EditorClosed();
+        editor->CloseWindow();
+    }
+    return CPluginView::removed();
+}
+
+tresult PLUGIN_API IPlugVST3View::getSize(ViewRect* size)
+{
+    IGraphics* editor = Editor();
+    if (!editor) return kResultFalse;
+    if (!size) return kInvalidArgument;
+    *size = ViewRect(0, 0, editor->Width(), editor->Height());
+    return kResultOk;
+}
+
+tresult PLUGIN_API IPlugVST3View::onSize(ViewRect* newSize)
+{
+    if (!newSize) return kResultOk;
+    rect = *newSize;
+    if (expectingResize) {
+        plug->EditorResized();
+        expectingResize = false;
+    }
+    return kResultOk;
+}

@@ -1,0 +1,63 @@
+#include "vst3/ModuleInfo.h"
+
+#include <atomic>
+#include <cstring>
+
+// The module services of the loader: dladdr in place of the Win32 module handle and file name.
+#include <dlfcn.h>
+
+namespace {
+
+constexpr int kFolderCapacity = 4096;
+
+struct ModuleRecord {
+    void* handle = nullptr;
+    char folder[kFolderCapacity] = {};
+};
+
+// The path of the file this code was loaded from, cut after its last separator.
+ModuleRecord ReadModuleRecord()
+{
+    ModuleRecord record;
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void*>(&ReadModuleRecord), &info)) return record;
+    record.handle = info.dli_fbase;
+    if (info.dli_fname && std::strlen(info.dli_fname) < static_cast<size_t>(kFolderCapacity))
+        std::strcpy(record.folder, info.dli_fname);
+    char* last = std::strrchr(record.folder, '/');
+    if (last)
+        last[1] = '\0';
+    else
+        record.folder[0] = '\0';
+    return record;
+}
+
+const ModuleRecord& Record()
+{
+    static const ModuleRecord record = ReadModuleRecord();
+    return record;
+}
+
+std::atomic<void*> frameworkHandle{nullptr};
+
+} // namespace
+
+void* LoadedModuleHandle()
+{
+    return frameworkHandle.load();
+}
+
+const char* LoadedModuleFolder()
+{
+    return Record().folder;
+}
+
+void SetLoadedModuleHandle(void* handle)
+{
+    frameworkHandle.store(handle);
+}
+
+void* RecordedModuleHandle()
+{
+    return Record().handle;
+}
