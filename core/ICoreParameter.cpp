@@ -5,6 +5,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
+
+namespace {
+
+// A shape exponent the conversions can use: a zero, negative or non-finite one would turn the
+// ends of the range into infinities or NaN.
+bool UsableShape(double shape)
+{
+    return shape > 0.0 && std::isfinite(shape);
+}
+
+} // namespace
 
 int32_t TruncateToInt32(double value)
 {
@@ -46,7 +58,7 @@ void ICoreParameter::DeclareContinuous(const char* newName, double newDefault, d
         x *= 10.0;
     } while (displayPrecision < 6);
 
-    if (newShape != 0.0) shape = newShape;
+    if (UsableShape(newShape)) shape = newShape;
 }
 
 void ICoreParameter::DeclareInteger(const char* newName, double newDefault, double newMinimum,
@@ -73,7 +85,7 @@ void ICoreParameter::DeclareEnumerated(const char* newName, int newDefault, int 
 
 void ICoreParameter::SetShape(double newShape)
 {
-    shape = newShape;
+    if (UsableShape(newShape)) shape = newShape;
 }
 
 bool ICoreParameter::AppendDisplayText(int entryValue, const char* text)
@@ -97,8 +109,11 @@ double ICoreParameter::ClampToRange(double plain) const
 
 double ICoreParameter::ToNormalised(double plain) const
 {
+    const double range = maximum - minimum;
+    // A zero-width range (declared with step 0) has only one value: the bottom.
+    if (!(range > 0.0)) return 0.0;
     const double v = ClampToRange(plain);
-    return std::pow((v - minimum) / (maximum - minimum), 1.0 / shape);
+    return std::pow((v - minimum) / range, 1.0 / shape);
 }
 
 double ICoreParameter::FromNormalised(double normalised) const
@@ -108,9 +123,12 @@ double ICoreParameter::FromNormalised(double normalised) const
 
 void ICoreParameter::SetFromNormalised(double normalised)
 {
+    if (!std::isfinite(normalised)) return;
     double v = FromNormalised(normalised);
+    // A negative normalised value under a fractional shape names no plain value: keep the old.
+    if (std::isnan(v)) return;
     // Steps are counted from zero, not from the minimum; only the upper cap applies after.
-    if (kind != KindContinuous) v = std::floor(v / step + 0.5) * step;
+    if (kind != KindContinuous && step > 0.0) v = std::floor(v / step + 0.5) * step;
     value = v < maximum ? v : maximum;
 }
 
@@ -177,5 +195,7 @@ double ICoreParameter::ParseEntry(const char* text) const
     if (!std::isdigit(static_cast<unsigned char>(*digits)) && *digits != '.') return 0.0;
     double result = std::strtod(p, nullptr);
     if (std::isnan(result)) result = 0.0;
+    // Digits beyond the double range stay the largest finite number; the range clamps them.
+    if (std::isinf(result)) result = std::copysign(std::numeric_limits<double>::max(), result);
     return negateDisplay ? -result : result;
 }

@@ -38,12 +38,15 @@ public:
     // Choices 0 .. count - 1, shown through display texts.
     void DeclareEnumerated(const char* name, int defaultValue, int count, const char* label = "",
                            const char* group = "");
+    // A shape that is not a positive finite number is ignored (so is one given to a declaration).
     void SetShape(double newShape);
     // False when the text list could not grow.
     bool AppendDisplayText(int value, const char* text);
 
     double ToNormalised(double plain) const;
     double FromNormalised(double normalised) const;
+    // Stepped for every kind but continuous, capped at the maximum. A normalised value that is
+    // not finite, or maps to no plain value, leaves the value as it was.
     void SetFromNormalised(double normalised);
     double GetNormalised() const { return ToNormalised(value); }
     // The value limited to the range (below the minimum gives the minimum).
