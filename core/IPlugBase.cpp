@@ -2,6 +2,8 @@
 
 #include "core/Trace.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -190,23 +192,29 @@ void IPlugBase::SetBlockFrames(int frames)
 
 void IPlugBase::ResizeScratch(int frames)
 {
-    if (frames < 0) frames = 0;
-    const int bytes = frames * static_cast<int>(sizeof(double));
-    auto resize = [bytes](GrowBuffer& scratch) {
+    constexpr int kDouble = static_cast<int>(sizeof(double));
+    frames = std::clamp(frames, 0, INT_MAX / kDouble);
+    const int bytes = frames * kDouble;
+    // A buffer that cannot grow keeps its old size; the block size is what every buffer holds,
+    // so that nothing later writes past the smallest of them.
+    int held = frames;
+    auto resize = [bytes, &held](GrowBuffer& scratch, double** slot, bool connected) {
+        const void* old = scratch.Get();
         scratch.Resize(bytes);
-        if (scratch.Size() == bytes && bytes) std::memset(scratch.Get(), 0, static_cast<size_t>(bytes));
+        if (scratch.Size() > 0) std::memset(scratch.Get(), 0, static_cast<size_t>(scratch.Size()));
+        held = std::min(held, scratch.Size() / kDouble);
+        // A slot still aiming at the old scratch would dangle once the storage moved.
+        if (!connected || *slot == old) *slot = static_cast<double*>(scratch.Get());
     };
     for (int i = 0; i < NInChannels(); ++i) {
         InputChannel* channel = GetInputChannel(i);
-        resize(channel->scratch);
-        if (!channel->connected) channel->PointAtScratch();
+        resize(channel->scratch, channel->slot, channel->connected);
     }
     for (int i = 0; i < NOutChannels(); ++i) {
         OutputChannel* channel = GetOutputChannel(i);
-        resize(channel->scratch);
-        if (!channel->connected) channel->PointAtScratch();
+        resize(channel->scratch, channel->slot, channel->connected);
     }
-    blockSize = frames;
+    blockSize = held;
 }
 
 bool IPlugBase::LegalIO(int inputs, int outputs) const
@@ -249,8 +257,10 @@ void IPlugBase::AttachInputs(int first, int count, float* const* hostArrays, int
         const float* source = hostArrays ? hostArrays[next] : nullptr;
         ++next;
         double* scratch = channel->Scratch();
+        // A block longer than the scratch buffer is cut rather than written past its end.
+        const int copied = std::min(frames, channel->scratch.Size() / static_cast<int>(sizeof(double)));
         if (scratch && source)
-            for (int n = 0; n < frames; ++n) scratch[n] = source[n];
+            for (int n = 0; n < copied; ++n) scratch[n] = source[n];
         *channel->slot = scratch;
     }
 }
@@ -261,13 +271,17 @@ void IPlugBase::ConvertOutputs(int frames)
         OutputChannel* channel = GetOutputChannel(i);
         if (!channel->connected || !channel->hostTarget || !*channel->slot) continue;
         const double* source = *channel->slot;
-        for (int n = 0; n < frames; ++n) channel->hostTarget[n] = static_cast<float>(source[n]);
+        int narrowed = frames;
+        if (source == channel->Scratch())
+            narrowed = std::min(narrowed, channel->scratch.Size() / static_cast<int>(sizeof(double)));
+        for (int n = 0; n < narrowed; ++n) channel->hostTarget[n] = static_cast<float>(source[n]);
     }
 }
 
 void IPlugBase::PassThrough(int frames)
 {
-    if (latency != 0 && latencyDelay) {
+    // A delay left empty (no latency, or one that could not be sized) would output nothing.
+    if (latency > 0 && latencyDelay && latencyDelay->Length() > 0) {
         latencyDelay->Process(InputPointers(), OutputPointers(), frames);
         return;
     }
@@ -277,10 +291,12 @@ void IPlugBase::PassThrough(int frames)
 void IPlugBase::ClearScratch()
 {
     const size_t bytes = sizeof(double) * static_cast<size_t>(blockSize > 0 ? blockSize : 0);
-    for (int i = 0; i < NInChannels(); ++i)
-        if (double* scratch = GetInputChannel(i)->Scratch()) std::memset(scratch, 0, bytes);
-    for (int i = 0; i < NOutChannels(); ++i)
-        if (double* scratch = GetOutputChannel(i)->Scratch()) std::memset(scratch, 0, bytes);
+    auto clear = [bytes](GrowBuffer& scratch) {
+        if (scratch.Size() > 0)
+            std::memset(scratch.Get(), 0, std::min(bytes, static_cast<size_t>(scratch.Size())));
+    };
+    for (int i = 0; i < NInChannels(); ++i) clear(GetInputChannel(i)->scratch);
+    for (int i = 0; i < NOutChannels(); ++i) clear(GetOutputChannel(i)->scratch);
 }
 
 void IPlugBase::SetInputBusLabel(int index, const char* text)

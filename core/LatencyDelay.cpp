@@ -18,7 +18,7 @@ bool LatencyDelay::SetLength(uint32_t frames)
 
 void LatencyDelay::Process(double* const* inputs, double* const* outputs, int frames)
 {
-    if (length == 0) return;
+    if (length == 0 || frames <= 0 || !outputs) return;
     double* history = static_cast<double*>(buffer.Get());
     const uint32_t channels = std::min(inputCount, outputCount);
     for (int n = 0; n < frames; ++n) {
@@ -26,9 +26,13 @@ void LatencyDelay::Process(double* const* inputs, double* const* outputs, int fr
             double* segment = history + size_t{j} * length;
             // Read before write: the slot holds the sample written `length` frames earlier.
             const double delayed = segment[writePosition];
-            segment[writePosition] = inputs[j][n];
-            outputs[j][n] = delayed;
+            // A channel without samples feeds silence into its history.
+            segment[writePosition] = inputs && inputs[j] ? inputs[j][n] : 0.0;
+            if (outputs[j]) outputs[j][n] = delayed;
         }
         if (++writePosition == length) writePosition = 0;
     }
+    // Outputs without an input are silent, as in the undelayed pass-through.
+    for (uint32_t j = channels; j < outputCount; ++j)
+        if (outputs[j]) std::fill(outputs[j], outputs[j] + frames, 0.0);
 }

@@ -10,9 +10,10 @@ class StateChunk : public GrowBuffer {
 public:
     StateChunk() : GrowBuffer(4096) {}
 
-    // Appends raw bytes; false when the chunk could not grow.
+    // Appends raw bytes; false when the chunk could not grow or the count is negative.
     bool Append(const void* bytes, int count)
     {
+        if (count < 0) return false;
         const int oldSize = Size();
         Resize(oldSize + count, false);
         if (Size() != oldSize + count) return false;
