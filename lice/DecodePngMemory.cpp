@@ -1,5 +1,6 @@
 #include "lice/DecodePngMemory.h"
 
+#include "lice/LiceAllocation.h"
 #include "lice/PngMemoryReader.h"
 
 #include <png.h>
@@ -18,6 +19,20 @@ constexpr unsigned char kSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1
 // out. The editor's largest strip is far below this.
 constexpr png_uint_32 kMaxSide = 65536;
 constexpr uint64_t kMaxPixels = uint64_t{1} << 26;
+
+// libpng allocates a chunk's whole declared length before reading it, and only warns when that
+// passes its own chunk limit: a few bytes claiming a 2 GB text chunk would get 2 GB. No block the
+// decoder legitimately needs (rows of at most kMaxSide pixels, palettes, zlib state) comes near
+// this.
+constexpr size_t kMaxDecoderBlock = 8000000;
+
+png_voidp AllocateForDecoder(png_structp, png_alloc_size_t bytes) {
+    return bytes <= kMaxDecoderBlock ? LICE_Allocate(bytes) : nullptr;
+}
+
+void FreeForDecoder(png_structp, png_voidp block) {
+    LICE_Free(block);
+}
 
 void ReadFromMemory(png_structp png, png_bytep out, size_t count) {
     if (!static_cast<PngMemoryReader*>(png_get_io_ptr(png))->Read(out, count))
@@ -90,7 +105,7 @@ bool DecodeInto(DecodeJob* job) {
     if (job->bitmap->Width() != int(width) || job->bitmap->Height() != int(height))
         return false;
 
-    job->rows = static_cast<png_bytep*>(std::malloc(sizeof(png_bytep) * height));
+    job->rows = static_cast<png_bytep*>(LICE_Allocate(sizeof(png_bytep) * height));
     if (job->rows == nullptr)
         return false;
     unsigned char* first = reinterpret_cast<unsigned char*>(job->bitmap->Bits());
@@ -121,7 +136,8 @@ LICE_MemBitmap* DecodePngMemory(const void* bytes, size_t length) {
     PngMemoryReader reader(bytes, length);
     DecodeJob job{};
     job.reader = &reader;
-    job.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, StopDecoding, IgnoreWarning);
+    job.png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, nullptr, StopDecoding, IgnoreWarning,
+                                       nullptr, AllocateForDecoder, FreeForDecoder);
     if (job.png == nullptr)
         return nullptr;
     job.info = png_create_info_struct(job.png);
@@ -133,7 +149,7 @@ LICE_MemBitmap* DecodePngMemory(const void* bytes, size_t length) {
 
     const bool decoded = DecodeInto(&job);
     png_destroy_read_struct(&job.png, &job.info, nullptr);
-    std::free(job.rows);
+    LICE_Free(job.rows);
     if (!decoded) {
         delete job.bitmap;
         return nullptr;

@@ -1,7 +1,7 @@
 #include "lice/LICE_MemBitmap.h"
 
 #include "lice/BitmapLimits.h"
-#include "lice/PixelAllocation.h"
+#include "lice/LiceAllocation.h"
 
 #include <cstdint>
 
@@ -10,7 +10,7 @@ LICE_MemBitmap::LICE_MemBitmap(int width, int height) {
 }
 
 LICE_MemBitmap::~LICE_MemBitmap() {
-    LICE_FreePixels(buffer_);
+    LICE_Free(buffer_);
 }
 
 LICE_pixel* LICE_MemBitmap::Bits() {
@@ -22,7 +22,7 @@ LICE_pixel* LICE_MemBitmap::Bits() {
 }
 
 void LICE_MemBitmap::AllocateExactly(size_t bytes) {
-    buffer_ = LICE_AllocatePixels(bytes + kStartAlignment - 1);
+    buffer_ = LICE_Allocate(bytes + kStartAlignment - 1);
     allocatedBytes_ = buffer_ != nullptr ? bytes : 0;
 }
 
@@ -41,17 +41,17 @@ bool LICE_MemBitmap::Resize(int width, int height) {
             // Growing by a quarter more than asked keeps a window being dragged larger from
             // reallocating on every step.
             const size_t grown = neededBytes / 4 * 5;
-            void* moved = LICE_ReallocatePixels(buffer_, grown + kStartAlignment - 1);
+            void* moved = LICE_Reallocate(buffer_, grown + kStartAlignment - 1);
             if (moved != nullptr) {
                 buffer_ = moved;
                 allocatedBytes_ = grown;
             } else {
-                LICE_FreePixels(buffer_);
+                LICE_Free(buffer_);
                 AllocateExactly(neededBytes);
             }
         }
     } else {
-        LICE_FreePixels(buffer_);
+        LICE_Free(buffer_);
         buffer_ = nullptr;
         allocatedBytes_ = 0;
     }

@@ -1,6 +1,6 @@
 #include "lice/LICE_SysBitmap.h"
 
-#include "lice/PixelAllocation.h"
+#include "lice/LiceAllocation.h"
 
 #include <cstddef>
 
@@ -19,11 +19,11 @@ void* LICE_SysBitmap::DeviceContext() {
 
 bool LICE_SysBitmap::CreatePixels() {
     const size_t bytes = size_t(allocatedWidth_) * size_t(allocatedHeight_) * sizeof(LICE_pixel);
-    pixels_ = static_cast<LICE_pixel*>(LICE_AllocatePixels(bytes));
+    pixels_ = static_cast<LICE_pixel*>(LICE_Allocate(bytes));
     return pixels_ != nullptr;
 }
 
 void LICE_SysBitmap::DestroyPixels() {
-    LICE_FreePixels(pixels_);
+    LICE_Free(pixels_);
     pixels_ = nullptr;
 }

@@ -1,4 +1,4 @@
-#include "lice/PixelAllocation.h"
+#include "lice/LiceAllocation.h"
 
 #include <atomic>
 #include <cstdlib>
@@ -14,19 +14,19 @@ bool Refused(size_t bytes, bool resizing) {
 
 } // namespace
 
-void* LICE_AllocatePixels(size_t bytes) {
+void* LICE_Allocate(size_t bytes) {
     if (Refused(bytes, false))
         return nullptr;
     return std::malloc(bytes);
 }
 
-void* LICE_ReallocatePixels(void* block, size_t bytes) {
+void* LICE_Reallocate(void* block, size_t bytes) {
     if (Refused(bytes, true))
         return nullptr;
     return std::realloc(block, bytes);
 }
 
-void LICE_FreePixels(void* block) {
+void LICE_Free(void* block) {
     std::free(block);
 }
 

@@ -1,6 +1,6 @@
 #include "lice/LICE_MemBitmap.h"
 #include "lice/LICE_SysBitmap.h"
-#include "lice/PixelAllocation.h"
+#include "lice/LiceAllocation.h"
 
 #include <gtest/gtest.h>
 

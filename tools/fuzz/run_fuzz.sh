@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the PNG decoder's libFuzzer target with clang and runs it for a fixed number of inputs,
-# starting from a small corpus of valid images. Exits non-zero when the fuzzer finds a crash,
+# starting from a small corpus of valid images plus every input that once found a fault
+# (tests/lice/fuzz-regressions, add new finds there). Exits non-zero when the fuzzer finds a crash,
 # a leak or undefined behaviour; the failing input is left in the artifacts folder.
 #
 # Usage: tools/fuzz/run_fuzz.sh [runs]      (default 200000)
@@ -30,5 +31,5 @@ echo "fuzz_decode_png: $runs runs"
   -rss_limit_mb=2048 \
   -print_final_stats=1 \
   -artifact_prefix="$artifacts" \
-  "$corpus"
+  "$corpus" "$root/tests/lice/fuzz-regressions"
 echo "fuzz_decode_png: no crash in $runs runs"
