@@ -4,6 +4,7 @@
 #include "engine/SorvelEditorLayout.h"
 #include "engine/SorvelParameters.h"
 #include "engine/UpdateFilters.h"
+#include "graphics/IGraphics.h"
 
 namespace {
 
