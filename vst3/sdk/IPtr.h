@@ -53,11 +53,13 @@ private:
     I* ptr = nullptr;
 };
 
-// Queries `unknown` for I; empty when the object does not offer it.
-template <class I>
-IPtr<I> queryInterfacePtr(FUnknown* unknown) {
+// Queries `object` (any interface or implementation pointer) for I; empty
+// when the object does not offer it.
+template <class I, class T>
+IPtr<I> queryInterfacePtr(T* object) {
     I* out = nullptr;
-    if (unknown == nullptr || unknown->queryInterface(I::iid, reinterpret_cast<void**>(&out)) != kResultOk)
+    if (object == nullptr ||
+        object->queryInterface(I::iid, reinterpret_cast<void**>(&out)) != kResultOk)
         return {};
     return IPtr<I>::adopt(out);
 }
