@@ -1,0 +1,183 @@
+#include "tools/plughost/AudioFile.h"
+
+#include "tools/plughost/PendingFile.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace plughost {
+
+namespace {
+
+constexpr sf_count_t kChunkFrames = 4096;
+
+struct ContainerName {
+    const char* name;
+    int container;
+};
+
+constexpr ContainerName kContainerNames[] = {
+    {"wav", SF_FORMAT_WAV}, {"flac", SF_FORMAT_FLAC}, {"aiff", SF_FORMAT_AIFF},
+    {"aif", SF_FORMAT_AIFF}, {"aifc", SF_FORMAT_AIFF},
+};
+
+bool IsReadableContainer(int container) {
+    switch (container) {
+    case SF_FORMAT_WAV:
+    case SF_FORMAT_WAVEX:
+    case SF_FORMAT_RF64:
+    case SF_FORMAT_W64:
+    case SF_FORMAT_FLAC:
+    case SF_FORMAT_AIFF:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsIntegerEncoding(int subtype) {
+    switch (subtype) {
+    case SF_FORMAT_FLOAT:
+    case SF_FORMAT_DOUBLE:
+        return false;
+    default:
+        return true;
+    }
+}
+
+std::string Lowercase(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+std::string Extension(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    return Lowercase(std::string_view(path).substr(dot + 1));
+}
+
+} // namespace
+
+Status ReadAudioFile(const std::string& path, AudioData& out) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    if (file == nullptr)
+        return Status::Fail("cannot read audio file '" + path + "': " + sf_strerror(nullptr));
+    const int container = info.format & SF_FORMAT_TYPEMASK;
+    if (!IsReadableContainer(container)) {
+        sf_close(file);
+        return Status::Fail("unsupported audio file '" + path + "': only WAV, FLAC and AIFF are read");
+    }
+    if (info.channels < 1 || info.samplerate < 1) {
+        sf_close(file);
+        return Status::Fail("audio file '" + path + "' has no channels or no sample rate");
+    }
+
+    out.sampleRate = info.samplerate;
+    out.sourceFormat = info.format;
+    out.channels.assign(static_cast<size_t>(info.channels), {});
+    const sf_count_t expected = std::clamp<sf_count_t>(info.frames, 0, sf_count_t{1} << 24);
+    for (auto& channel : out.channels)
+        channel.reserve(static_cast<size_t>(expected));
+    std::vector<double> interleaved(static_cast<size_t>(kChunkFrames * info.channels));
+    // The header's frame count is only a hint: read until the data ends.
+    for (;;) {
+        const sf_count_t got = sf_readf_double(file, interleaved.data(), kChunkFrames);
+        if (got <= 0)
+            break;
+        for (int c = 0; c < info.channels; ++c) {
+            auto& channel = out.channels[static_cast<size_t>(c)];
+            for (sf_count_t i = 0; i < got; ++i) {
+                const double v = interleaved[static_cast<size_t>(i * info.channels + c)];
+                channel.push_back(std::isfinite(v) ? v : 0.0);
+            }
+        }
+    }
+    const int error = sf_error(file);
+    sf_close(file);
+    if (error != SF_ERR_NO_ERROR)
+        return Status::Fail("error reading audio file '" + path + "': " + sf_error_number(error));
+    if (out.FrameCount() == 0)
+        return Status::Fail("audio file '" + path + "' holds no samples");
+    return Status::Ok();
+}
+
+int ContainerForName(std::string_view name) {
+    const std::string lower = Lowercase(name);
+    for (const auto& entry : kContainerNames)
+        if (lower == entry.name)
+            return entry.container;
+    return 0;
+}
+
+int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int sourceFormat) {
+    int container = requestedContainer;
+    if (container == 0)
+        container = ContainerForName(Extension(outPath));
+    if (container == 0 && IsReadableContainer(sourceFormat & SF_FORMAT_TYPEMASK))
+        container = sourceFormat & SF_FORMAT_TYPEMASK;
+    if (container == 0)
+        container = SF_FORMAT_WAV;
+
+    SF_INFO probe{};
+    probe.channels = 1;
+    probe.samplerate = 48000;
+    probe.format = container | (sourceFormat & SF_FORMAT_SUBMASK);
+    if (sourceFormat != 0 && sf_format_check(&probe))
+        return probe.format;
+    return container | (container == SF_FORMAT_FLAC ? SF_FORMAT_PCM_24 : SF_FORMAT_FLOAT);
+}
+
+Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio, int format,
+                                WriteReport& report) {
+    report = {};
+    const int channels = audio.ChannelCount();
+    const double rate = std::round(audio.sampleRate);
+    if (channels < 1 || rate < 1 || rate > 2147483647.0)
+        return Status::Fail("nothing to write to '" + path + "'");
+
+    PendingFile pending;
+    if (Status s = pending.Open(path); !s)
+        return s;
+    SF_INFO info{};
+    info.channels = channels;
+    info.samplerate = static_cast<int>(rate);
+    info.format = format;
+    SNDFILE* file = sf_open_fd(pending.Descriptor(), SFM_WRITE, &info, SF_FALSE);
+    if (file == nullptr)
+        return Status::Fail("cannot write '" + path + "' in the chosen format: " +
+                            sf_strerror(nullptr));
+    // Without this libsndfile wraps samples beyond full scale around in integer encodings.
+    sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    const bool countClipping = IsIntegerEncoding(format & SF_FORMAT_SUBMASK);
+
+    std::vector<double> interleaved(static_cast<size_t>(kChunkFrames * channels));
+    const std::int64_t frames = audio.FrameCount();
+    bool written = true;
+    for (std::int64_t start = 0; start < frames && written; start += kChunkFrames) {
+        const std::int64_t count = std::min<std::int64_t>(kChunkFrames, frames - start);
+        for (int c = 0; c < channels; ++c) {
+            const double* src = audio.channels[static_cast<size_t>(c)].data() + start;
+            for (std::int64_t i = 0; i < count; ++i) {
+                if (countClipping && std::fabs(src[i]) > 1.0)
+                    ++report.clippedSamples;
+                interleaved[static_cast<size_t>(i * channels + c)] = src[i];
+            }
+        }
+        written = sf_writef_double(file, interleaved.data(), count) == count;
+    }
+    const std::string writeError = written ? "" : sf_strerror(file);
+    if (sf_close(file) != 0 || !written)
+        return Status::Fail("error writing '" + path + "': " +
+                            (written ? std::string("the file could not be completed") : writeError));
+    return pending.Commit();
+}
+
+} // namespace plughost

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "tools/plughost/Status.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace plughost {
+
+// Audio held in memory as one buffer of samples per channel (full scale is 1.0).
+struct AudioData {
+    double sampleRate = 0;
+    std::vector<std::vector<double>> channels;
+    // The libsndfile format word of the file it came from; 0 for audio made in memory.
+    int sourceFormat = 0;
+
+    int ChannelCount() const { return static_cast<int>(channels.size()); }
+    std::int64_t FrameCount() const {
+        return channels.empty() ? 0 : static_cast<std::int64_t>(channels[0].size());
+    }
+};
+
+// Reads a WAV, FLAC or AIFF file whole. Any other container is refused by name.
+Status ReadAudioFile(const std::string& path, AudioData& out);
+
+// Maps "wav", "flac", "aiff" (or "aif") to a libsndfile container; 0 when unknown.
+int ContainerForName(std::string_view name);
+
+// The complete libsndfile format to write: the container is the requested one, else the one the
+// output name's extension names, else the source's, else WAV. The source's sample encoding is
+// kept when the container can hold it; otherwise 32-bit float (24-bit integer for FLAC).
+int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int sourceFormat);
+
+struct WriteReport {
+    // Samples beyond full scale that an integer encoding had to clip.
+    std::int64_t clippedSamples = 0;
+};
+
+// Writes beside `path` under a temporary name and renames it into place only once every frame
+// is on disk, so an existing file is replaced only by a complete one.
+Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio, int format,
+                                WriteReport& report);
+
+} // namespace plughost

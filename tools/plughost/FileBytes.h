@@ -1,0 +1,18 @@
+#pragma once
+
+#include "tools/plughost/Status.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plughost {
+
+// Reads a whole file; one larger than `limit` bytes is refused.
+Status ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
+                     std::int64_t limit);
+
+// Writes under a temporary name beside `path` and renames it into place once complete.
+Status WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+} // namespace plughost

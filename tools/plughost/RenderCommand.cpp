@@ -1,0 +1,142 @@
+#include "tools/plughost/AudioFile.h"
+#include "tools/plughost/StateStream.h"
+#include "tools/plughost/Commands.h"
+#include "tools/plughost/FileBytes.h"
+#include "tools/plughost/ParameterSetting.h"
+#include "tools/plughost/PluginInstance.h"
+#include "tools/plughost/ProgressBar.h"
+#include "tools/plughost/RenderSession.h"
+#include "tools/plughost/TestSignal.h"
+
+#include <sndfile.h>
+
+#include <cmath>
+#include <cstdio>
+
+namespace plughost {
+
+namespace {
+
+constexpr double kDefaultSampleRate = 48000;
+
+Status LoadInput(const RenderOptions& options, AudioData& input) {
+    if (options.input.empty()) {
+        input = MakeTestSignal(options.sampleRate > 0 ? options.sampleRate : kDefaultSampleRate);
+        return Status::Ok();
+    }
+    if (Status s = ReadAudioFile(options.input, input); !s)
+        return s;
+    if (options.sampleRate > 0 && options.sampleRate != input.sampleRate) {
+        char text[160];
+        std::snprintf(text, sizeof(text),
+                      "--rate %g differs from the input's %g Hz; plughost does not resample",
+                      options.sampleRate, input.sampleRate);
+        return Status::Fail(text);
+    }
+    return Status::Ok();
+}
+
+// Refuses a container that cannot hold the result before any time is spent rendering it.
+Status CheckWritable(const std::string& path, int format, int channels, double rate) {
+    SF_INFO probe{};
+    probe.channels = channels;
+    probe.samplerate = static_cast<int>(std::lround(rate));
+    probe.format = format;
+    if (sf_format_check(&probe))
+        return Status::Ok();
+    char text[200];
+    std::snprintf(text, sizeof(text), "cannot write '%s': the format cannot hold %d channels at %g Hz",
+                  path.c_str(), channels, rate);
+    return Status::Fail(text);
+}
+
+double PeakOf(const AudioData& audio) {
+    double peak = 0;
+    for (const auto& channel : audio.channels)
+        for (double v : channel)
+            peak = std::max(peak, std::fabs(v));
+    return peak;
+}
+
+} // namespace
+
+Status RunRender(const RenderOptions& options) {
+    AudioData input;
+    if (Status s = LoadInput(options, input); !s)
+        return s;
+    std::vector<std::uint8_t> stateIn;
+    if (!options.stateIn.empty())
+        if (Status s = ReadFileBytes(options.stateIn, stateIn, kMaxStateBytes); !s)
+            return s;
+
+    std::unique_ptr<Steinberg::Hosting::Module> module;
+    if (Status s = LoadBundle(options.bundle, module); !s)
+        return s;
+    PluginInstance plugin;
+    if (Status s = plugin.Create(*module, options.bundle); !s)
+        return s;
+
+    const std::vector<ParameterEntry> parameters = plugin.Parameters();
+    std::vector<ParameterChange> changes;
+    for (const std::string& setting : options.settings) {
+        ParameterChange change;
+        if (Status s = ResolveSetting(plugin, parameters, setting, change); !s)
+            return s;
+        changes.push_back(change);
+    }
+
+    RenderSetup setup;
+    setup.sampleRate = input.sampleRate;
+    setup.blockSize = options.blockSize;
+    setup.precision = options.precision;
+    setup.realtime = options.realtime;
+    AudioData output;
+    std::vector<std::uint8_t> stateOut;
+    {
+        RenderSession session(plugin);
+        if (Status s = session.Configure(input.ChannelCount(), setup); !s)
+            return s;
+        const int format = ChooseOutputFormat(options.container, options.output, input.sourceFormat);
+        if (Status s = CheckWritable(options.output, format, session.Layout().MainOutputChannels(),
+                                     setup.sampleRate);
+            !s)
+            return s;
+        // After setupProcessing, so that a set-up cannot reset what the state restores.
+        if (!stateIn.empty())
+            if (Status s = plugin.LoadState(stateIn); !s)
+                return Status::Fail("state file '" + options.stateIn + "': " + s.message());
+        if (Status s = session.Start(changes); !s)
+            return s;
+        ProgressBar progress(!options.quiet);
+        if (Status s = session.Run(input, output, progress); !s)
+            return s;
+        session.Stop();
+        if (session.NonFiniteSamples() > 0)
+            std::fprintf(stderr, "plughost: warning: the plug-in produced %lld NaN or infinite "
+                                 "samples, written as 0\n",
+                         static_cast<long long>(session.NonFiniteSamples()));
+        if (!options.stateOut.empty())
+            if (Status s = plugin.SaveState(stateOut); !s)
+                return s;
+
+        WriteReport report;
+        if (Status s = WriteAudioFileAtomically(options.output, output, format, report); !s)
+            return s;
+        if (report.clippedSamples > 0)
+            std::fprintf(stderr, "plughost: warning: %lld samples beyond full scale were clipped "
+                                 "in '%s'\n",
+                         static_cast<long long>(report.clippedSamples), options.output.c_str());
+    }
+    if (!options.stateOut.empty())
+        if (Status s = WriteFileAtomically(options.stateOut, stateOut); !s)
+            return s;
+
+    const double peak = PeakOf(output);
+    std::printf("%s: %d channels, %lld frames at %g Hz, peak %.2f dBFS (%.6f)\n",
+                options.output.c_str(), output.ChannelCount(),
+                static_cast<long long>(output.FrameCount()), output.sampleRate,
+                peak > 0 ? 20 * std::log10(peak) : -INFINITY, peak);
+    return Status::Ok();
+}
+
+} // namespace plughost
