@@ -4,15 +4,19 @@
 
 const EmbeddedImage* FindEmbeddedImage(int id) {
     for (const EmbeddedImage* image : EmbeddedImageTable()) {
-        if (image->id == id) return image;
+        if (image->id == id)
+            return image;
     }
     return nullptr;
 }
 
-int EmbeddedImageCount() { return int(EmbeddedImageTable().size()); }
+int EmbeddedImageCount() {
+    return int(EmbeddedImageTable().size());
+}
 
 const EmbeddedImage* EmbeddedImageAt(int index) {
     const auto table = EmbeddedImageTable();
-    if (index < 0 || std::size_t(index) >= table.size()) return nullptr;
+    if (index < 0 || std::size_t(index) >= table.size())
+        return nullptr;
     return table[std::size_t(index)];
 }

@@ -1,4 +1,5 @@
 #include "resources/EmbeddedImages.h"
+#include "tests/resources/DecodedImage.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -18,6 +19,7 @@ struct ExpectedImage {
     int width, height, frames;
 };
 
+// clang-format off
 constexpr ExpectedImage kEditorImages[] = {
     {101, "resources/img/BG.png", 1156, 456, 1},    {102, "resources/img/BY.png", 60, 92, 2},
     {103, "resources/img/HFREQL.png", 60, 111, 3},  {104, "resources/img/HFREQR.png", 60, 132, 3},
@@ -37,40 +39,7 @@ constexpr ExpectedImage kEditorImages[] = {
     {131, "resources/img/OUTL.png", 65, 2201, 31},  {132, "resources/img/OUTR.png", 65, 2263, 31},
     {133, "resources/img/OVER.png", 150, 50, 2},    {134, "resources/img/DRV.png", 60, 1798, 31},
 };
-
-struct DecodedImage {
-    int width = 0, height = 0;
-    int bitDepth = 0, colourType = 0; // as the file's header states them
-    std::vector<std::uint8_t> rgba;   // straight RGBA rows, top to bottom
-
-    const std::uint8_t* At(int x, int y) const { return &rgba[(std::size_t(y) * width + x) * 4]; }
-};
-
-// Decodes with libpng's simplified reader; an empty rgba means it failed.
-DecodedImage Decode(int id) {
-    DecodedImage out;
-    const EmbeddedImage* found = FindEmbeddedImage(id);
-    if (found == nullptr) return out;
-    const EmbeddedImage& embedded = *found;
-    if (embedded.size >= 26) { // signature, IHDR length and type, width, height, depth, colour
-        out.bitDepth = embedded.data[24];
-        out.colourType = embedded.data[25];
-    }
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    if (png_image_begin_read_from_memory(&image, embedded.data, embedded.size) == 0) return out;
-    image.format = PNG_FORMAT_RGBA;
-    std::vector<std::uint8_t> pixels(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr) == 0) {
-        png_image_free(&image);
-        return out;
-    }
-    out.width = int(image.width);
-    out.height = int(image.height);
-    out.rgba = std::move(pixels);
-    return out;
-}
+// clang-format on
 
 bool FramesEqual(const DecodedImage& image, int frameHeight, int a, int b) {
     const std::size_t frameBytes = std::size_t(image.width) * frameHeight * 4;
@@ -94,7 +63,8 @@ TEST(EmbeddedImages, EveryEditorImageIsFoundByIdWithItsName) {
     }
     {
         SCOPED_TRACE("unknown ids and indices find nothing");
-        for (int id : {-1, 0, 100, 135, 0x10065}) EXPECT_EQ(FindEmbeddedImage(id), nullptr) << id;
+        for (int id : {-1, 0, 100, 135, 0x10065})
+            EXPECT_EQ(FindEmbeddedImage(id), nullptr) << id;
         EXPECT_EQ(EmbeddedImageAt(-1), nullptr);
         EXPECT_EQ(EmbeddedImageAt(EmbeddedImageCount()), nullptr);
     }
@@ -103,7 +73,7 @@ TEST(EmbeddedImages, EveryEditorImageIsFoundByIdWithItsName) {
 TEST(EmbeddedImages, EveryImageDecodesAsEightBitRgbaOfItsSize) {
     for (const ExpectedImage& expected : kEditorImages) {
         SCOPED_TRACE(expected.name);
-        const DecodedImage image = Decode(expected.id);
+        const DecodedImage image = DecodeEmbedded(expected.id);
         ASSERT_FALSE(image.rgba.empty()) << "libpng cannot decode it";
         EXPECT_EQ(image.bitDepth, 8);
         EXPECT_EQ(image.colourType, PNG_COLOR_TYPE_RGB_ALPHA);
@@ -114,18 +84,20 @@ TEST(EmbeddedImages, EveryImageDecodesAsEightBitRgbaOfItsSize) {
 }
 
 TEST(EmbeddedImages, BackgroundIsOpaque) {
-    const DecodedImage image = Decode(101);
+    const DecodedImage image = DecodeEmbedded(101);
     ASSERT_FALSE(image.rgba.empty());
     int seeThrough = 0;
-    for (std::size_t i = 3; i < image.rgba.size(); i += 4) seeThrough += image.rgba[i] != 255;
+    for (std::size_t i = 3; i < image.rgba.size(); i += 4)
+        seeThrough += image.rgba[i] != 255;
     EXPECT_EQ(seeThrough, 0) << "pixels of the background are not fully opaque";
 }
 
 TEST(EmbeddedImages, KnobFramesTurnAndStayInsideTheirCircle) {
     for (const ExpectedImage& expected : kEditorImages) {
-        if (expected.frames != 31) continue;
+        if (expected.frames != 31)
+            continue;
         SCOPED_TRACE(expected.name);
-        const DecodedImage image = Decode(expected.id);
+        const DecodedImage image = DecodeEmbedded(expected.id);
         ASSERT_EQ(image.height, expected.height);
         const int frameHeight = image.height / expected.frames;
         EXPECT_FALSE(FramesEqual(image, frameHeight, 0, expected.frames - 1))
@@ -142,7 +114,8 @@ TEST(EmbeddedImages, KnobFramesTurnAndStayInsideTheirCircle) {
         for (int y = 0; y < image.height; ++y) {
             for (int x = 0; x < image.width; ++x) {
                 const double dx = x + 0.5 - cx, dy = (y % frameHeight) + 0.5 - cy;
-                if (dx * dx + dy * dy > radius * radius) covering += image.At(x, y)[3] != 0;
+                if (dx * dx + dy * dy > radius * radius)
+                    covering += image.At(x, y)[3] != 0;
             }
         }
         EXPECT_EQ(covering, 0) << "pixels outside the knob's circle are not transparent";
@@ -151,9 +124,10 @@ TEST(EmbeddedImages, KnobFramesTurnAndStayInsideTheirCircle) {
 
 TEST(EmbeddedImages, EverySwitchPositionLooksDifferent) {
     for (const ExpectedImage& expected : kEditorImages) {
-        if (expected.frames != 2 && expected.frames != 3) continue;
+        if (expected.frames != 2 && expected.frames != 3)
+            continue;
         SCOPED_TRACE(expected.name);
-        const DecodedImage image = Decode(expected.id);
+        const DecodedImage image = DecodeEmbedded(expected.id);
         ASSERT_EQ(image.height, expected.height);
         const int frameHeight = image.height / expected.frames;
         for (int a = 0; a < expected.frames; ++a) {

@@ -46,13 +46,15 @@ bool RenderArtwork(const ControlArt& art, RgbaImage& out) {
     }
     ok &= cairo_status(cr) == CAIRO_STATUS_SUCCESS;
     cairo_destroy(cr);
-    if (ok) out = FromCairoSurface(surface);
+    if (ok)
+        out = FromCairoSurface(surface);
     cairo_surface_destroy(surface);
     return ok;
 }
 
 int FrameForValue(double value, int frames) {
-    if (frames <= 1) return 1;
+    if (frames <= 1)
+        return 1;
     const int frame = 1 + int(0.5 + value * (frames - 1));
     return frame < 1 ? 1 : (frame > frames ? frames : frame);
 }

@@ -8,6 +8,7 @@ using L = LedColour;
 
 // Positions match the editor's control table; frame sizes times frame counts
 // are the image sizes.
+// clang-format off
 constexpr ControlArt kArtwork[] = {
     // stem      kind             x    y    w    h    n   marks                       led   lit
     {"BG",       K::Background,   0,   0,   1156, 456, 1, {"", "", ""},               L::Amber, 0},
@@ -47,16 +48,21 @@ constexpr ControlArt kArtwork[] = {
     {"OVER",     K::LedPanel,     0,   429, 150, 25,  2,  {"4x OVERSAMPLING", "", ""}, L::Amber, 2},
     {"DRV",      K::UnipolarKnob, 125, 112, 60,  58,  31, {"-60", "DRIVE", "-20"},    L::Amber, 0},
 };
+// clang-format on
 
 constexpr Heading kHeadings[] = {
-    {"LOW CUT", "LCUTL"}, {"LOW", "LGAINL"},   {"MID 1", "MGAIN1L"}, {"MID 2", "MGAIN2L"},
-    {"MID 3", "MGAIN3L"}, {"MID 4", "MGAIN4L"}, {"HIGH", "HGAINL"},  {"OUT", "OUTL"},
+    {"LOW CUT", "LCUTL"}, {"LOW", "LGAINL"},    {"MID 1", "MGAIN1L"}, {"MID 2", "MGAIN2L"},
+    {"MID 3", "MGAIN3L"}, {"MID 4", "MGAIN4L"}, {"HIGH", "HGAINL"},   {"OUT", "OUTL"},
 };
 
 } // namespace
 
-std::span<const ControlArt> AllArtwork() { return kArtwork; }
+std::span<const ControlArt> AllArtwork() {
+    return kArtwork;
+}
 
-std::span<const Heading> AllHeadings() { return kHeadings; }
+std::span<const Heading> AllHeadings() {
+    return kHeadings;
+}
 
 } // namespace artwork

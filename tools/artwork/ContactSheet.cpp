@@ -16,14 +16,16 @@ bool ComposeContactSheet(std::span<const double> values, RgbaImage& sheet) {
     const auto table = AllArtwork();
     std::vector<RgbaImage> images(table.size());
     for (std::size_t i = 0; i < table.size(); ++i) {
-        if (!RenderArtwork(table[i], images[i])) return false;
+        if (!RenderArtwork(table[i], images[i]))
+            return false;
     }
     const ControlArt& background = table.front();
     const int states = int(values.size());
     sheet.width = background.frameWidth;
     sheet.height = states * background.frameHeight + (states > 0 ? (states - 1) * kGap : 0);
     sheet.pixels.assign(std::size_t(sheet.width) * sheet.height * 4, 0);
-    for (std::size_t p = 3; p < sheet.pixels.size(); p += 4) sheet.pixels[p] = 255;
+    for (std::size_t p = 3; p < sheet.pixels.size(); p += 4)
+        sheet.pixels[p] = 255;
 
     for (int s = 0; s < states; ++s) {
         const int top = s * (background.frameHeight + kGap);

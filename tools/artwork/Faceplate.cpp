@@ -29,7 +29,8 @@ struct Grain {
 
 const ControlArt* FindArt(const char* stem) {
     for (const ControlArt& art : AllArtwork()) {
-        if (std::strcmp(art.stem, stem) == 0) return &art;
+        if (std::strcmp(art.stem, stem) == 0)
+            return &art;
     }
     return nullptr;
 }
@@ -119,8 +120,8 @@ bool PaintChannelBadge(cairo_t* cr, double centreY, const char* text) {
     cairo_set_line_width(cr, 1.0);
     SetColour(cr, colour::kAmber, 0.45);
     cairo_stroke(cr);
-    return PrintLegend(cr, text, left + width / 2, centreY + 5, Style(10, 1.4, 1.5, TextAlign::Centre),
-                       colour::kLegend);
+    return PrintLegend(cr, text, left + width / 2, centreY + 5,
+                       Style(10, 1.4, 1.5, TextAlign::Centre), colour::kLegend);
 }
 
 bool PaintKnobLegends(cairo_t* cr, const ControlArt& art) {
@@ -131,7 +132,8 @@ bool PaintKnobLegends(cairo_t* cr, const ControlArt& art) {
     bool ok = PrintLegend(cr, art.marks[0], art.x - 2, endY, side, colour::kLegendDim);
     TextStyle right = side;
     right.align = TextAlign::Left;
-    ok &= PrintLegend(cr, art.marks[2], art.x + art.frameWidth + 2, endY, right, colour::kLegendDim);
+    ok &=
+        PrintLegend(cr, art.marks[2], art.x + art.frameWidth + 2, endY, right, colour::kLegendDim);
     const bool caption = art.kind == ArtKind::UnipolarKnob;
     const TextStyle top = caption ? Style(7.5, 1.5, 1.2, TextAlign::Centre)
                                   : Style(6.5, 1.0, 1.05, TextAlign::Centre);
@@ -195,7 +197,8 @@ bool PaintHeadings(cairo_t* cr) {
     bool ok = true;
     for (const Heading& heading : AllHeadings()) {
         const ControlArt* art = FindArt(heading.overStem);
-        if (art == nullptr) return false;
+        if (art == nullptr)
+            return false;
         ok &= PrintLegend(cr, heading.text, art->x + art->frameWidth / 2.0, 17,
                           Style(8.5, 1.8, 1.35, TextAlign::Centre), colour::kLegend);
     }
@@ -231,7 +234,8 @@ bool PaintFaceplate(cairo_t* cr, int width, int height) {
     const ControlArt* knobA = FindArt("LGAINL");
     const ControlArt* knobB = FindArt("LGAINR");
     const ControlArt* lastSwitch = FindArt("MS");
-    if (knobA == nullptr || knobB == nullptr || lastSwitch == nullptr) return false;
+    if (knobA == nullptr || knobB == nullptr || lastSwitch == nullptr)
+        return false;
 
     cairo_save(cr);
     PaintMetal(cr, width, height);
@@ -244,8 +248,8 @@ bool PaintFaceplate(cairo_t* cr, int width, int height) {
     ok &= PaintControlLegends(cr);
     ok &= PaintNameplate(cr, lastSwitch->x + lastSwitch->frameWidth + 40, width - 30, kRowABottom,
                          kRowBTop);
-    ok &= PrintLegend(cr, "VELMORA", width - 28, height - 10,
-                      Style(9, 2.2, 1.45, TextAlign::Right), colour::kLegend);
+    ok &= PrintLegend(cr, "VELMORA", width - 28, height - 10, Style(9, 2.2, 1.45, TextAlign::Right),
+                      colour::kLegend);
 
     PaintScrew(cr, 12, 12, 0.6);
     PaintScrew(cr, width - 12, 12, 2.1);

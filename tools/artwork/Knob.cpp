@@ -47,7 +47,8 @@ void PaintValueArc(cairo_t* cr, double cx, double cy, double r, double value, bo
 
     const double from = KnobAngle(bipolar ? 0.5 : 0.0);
     const double to = KnobAngle(value);
-    if (std::fabs(to - from) < 1e-9) return;
+    if (std::fabs(to - from) < 1e-9)
+        return;
     cairo_new_path(cr);
     cairo_arc(cr, cx, cy, arcR, std::min(from, to), std::max(from, to));
     cairo_set_line_width(cr, 5.0);
@@ -61,8 +62,8 @@ void PaintValueArc(cairo_t* cr, double cx, double cy, double r, double value, bo
 void PaintBody(cairo_t* cr, double cx, double cy, double r, double angle) {
     // Soft drop shadow, offset downwards.
     const double shadowY = cy + r * 0.07;
-    cairo_pattern_t* shadow =
-        cairo_pattern_create_radial(cx, shadowY, r * kSkirtRadius * 0.8, cx, shadowY, r * kShadowRadius);
+    cairo_pattern_t* shadow = cairo_pattern_create_radial(cx, shadowY, r * kSkirtRadius * 0.8, cx,
+                                                          shadowY, r * kShadowRadius);
     AddColourStop(shadow, 0.0, 0x000000, 0.7);
     AddColourStop(shadow, 1.0, 0x000000, 0.0);
     cairo_arc(cr, cx, shadowY, r * kShadowRadius, 0, 2 * kPi);
@@ -96,8 +97,8 @@ void PaintBody(cairo_t* cr, double cx, double cy, double r, double angle) {
     }
 
     // Cap: brushed dome with a highlight towards the light.
-    cairo_pattern_t* cap =
-        cairo_pattern_create_radial(cx - capR * 0.35, cy - capR * 0.45, capR * 0.1, cx, cy, capR * 1.25);
+    cairo_pattern_t* cap = cairo_pattern_create_radial(cx - capR * 0.35, cy - capR * 0.45,
+                                                       capR * 0.1, cx, cy, capR * 1.25);
     AddColourStop(cap, 0.0, 0x6E727A);
     AddColourStop(cap, 0.55, 0x3A3D43);
     AddColourStop(cap, 1.0, 0x1F2124);

@@ -27,8 +27,7 @@ void PaintLed(cairo_t* cr, double x, double y, LedColour led, bool lit) {
     SetColour(cr, 0x08090A, 0.9);
     cairo_fill(cr);
 
-    cairo_pattern_t* lens =
-        cairo_pattern_create_radial(x - 1.0, y - 1.2, 0.3, x, y, kLedRadius);
+    cairo_pattern_t* lens = cairo_pattern_create_radial(x - 1.0, y - 1.2, 0.3, x, y, kLedRadius);
     AddColourStop(lens, 0.0, lit ? 0xFFF4DC : 0x77705F);
     AddColourStop(lens, 0.5, lit ? bright : dark);
     AddColourStop(lens, 1.0, lit ? bright : 0x161310);

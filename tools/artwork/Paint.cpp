@@ -28,7 +28,8 @@ double KnobAngle(double value) {
 
 bool PrintLegend(cairo_t* cr, std::string_view text, double x, double baseline,
                  const TextStyle& style, std::uint32_t rgb) {
-    if (!CanDraw(text)) return false;
+    if (!CanDraw(text))
+        return false;
     cairo_save(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);

@@ -13,8 +13,8 @@ namespace artwork {
 namespace colour {
 constexpr std::uint32_t kPanelTop = 0x2B2E33;
 constexpr std::uint32_t kPanelBottom = 0x1C1E22;
-constexpr std::uint32_t kLegend = 0xDCD7CC;     // printed lettering
-constexpr std::uint32_t kLegendDim = 0x9C988F;  // secondary lettering
+constexpr std::uint32_t kLegend = 0xDCD7CC;    // printed lettering
+constexpr std::uint32_t kLegendDim = 0x9C988F; // secondary lettering
 constexpr std::uint32_t kAmber = 0xFFB13D;
 constexpr std::uint32_t kAmberDark = 0x4A3412;
 constexpr std::uint32_t kRed = 0xFF4A32;
@@ -35,6 +35,6 @@ double KnobAngle(double value);
 // Prints lettering with a faint shadow below it, like silk-screen on metal.
 // Returns false, printing nothing, when a character has no glyph.
 [[nodiscard]] bool PrintLegend(cairo_t* cr, std::string_view text, double x, double baseline,
-                 const TextStyle& style, std::uint32_t rgb);
+                               const TextStyle& style, std::uint32_t rgb);
 
 } // namespace artwork

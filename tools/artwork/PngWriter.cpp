@@ -31,7 +31,8 @@ void PutChunk(std::vector<std::uint8_t>& out, const char type[4],
 int Paeth(int a, int b, int c) {
     const int p = a + b - c;
     const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-    if (pa <= pb && pa <= pc) return a;
+    if (pa <= pb && pa <= pc)
+        return a;
     return pb <= pc ? b : c;
 }
 
@@ -44,11 +45,20 @@ void FilterRow(int type, const std::uint8_t* row, const std::uint8_t* prior, std
         const int c = (prior != nullptr && i >= kBytesPerPixel) ? prior[i - kBytesPerPixel] : 0;
         int predictor = 0;
         switch (type) {
-        case 1: predictor = a; break;
-        case 2: predictor = b; break;
-        case 3: predictor = (a + b) / 2; break;
-        case 4: predictor = Paeth(a, b, c); break;
-        default: break;
+        case 1:
+            predictor = a;
+            break;
+        case 2:
+            predictor = b;
+            break;
+        case 3:
+            predictor = (a + b) / 2;
+            break;
+        case 4:
+            predictor = Paeth(a, b, c);
+            break;
+        default:
+            break;
         }
         out[i] = std::uint8_t(row[i] - predictor);
     }
@@ -69,7 +79,8 @@ std::vector<std::uint8_t> FilterImage(const RgbaImage& image) {
         for (int type = 0; type <= 4; ++type) {
             FilterRow(type, row, prior, length, candidate.data());
             long score = 0;
-            for (std::uint8_t v : candidate) score += v < 128 ? v : 256 - v;
+            for (std::uint8_t v : candidate)
+                score += v < 128 ? v : 256 - v;
             if (bestScore < 0 || score < bestScore) {
                 bestScore = score;
                 bestType = type;
@@ -84,7 +95,8 @@ std::vector<std::uint8_t> FilterImage(const RgbaImage& image) {
 
 std::vector<std::uint8_t> Deflate(const std::vector<std::uint8_t>& data) {
     z_stream stream{};
-    if (deflateInit2(&stream, 9, Z_DEFLATED, 15, 9, Z_DEFAULT_STRATEGY) != Z_OK) return {};
+    if (deflateInit2(&stream, 9, Z_DEFLATED, 15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+        return {};
     std::vector<std::uint8_t> out(deflateBound(&stream, uLong(data.size())));
     stream.next_in = const_cast<Bytef*>(data.data());
     stream.avail_in = uInt(data.size());
@@ -100,7 +112,8 @@ std::vector<std::uint8_t> Deflate(const std::vector<std::uint8_t>& data) {
 
 std::vector<std::uint8_t> EncodePng(const RgbaImage& image) {
     const std::vector<std::uint8_t> compressed = Deflate(FilterImage(image));
-    if (compressed.empty()) return {};
+    if (compressed.empty())
+        return {};
     std::vector<std::uint8_t> png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<std::uint8_t> header;
     PutU32(header, std::uint32_t(image.width));
@@ -114,7 +127,8 @@ std::vector<std::uint8_t> EncodePng(const RgbaImage& image) {
 
 bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
+    if (file == nullptr)
+        return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
 }

@@ -16,7 +16,8 @@ RgbaImage FromCairoSurface(cairo_surface_t* surface) {
             const std::uint32_t argb = row[x];
             const unsigned a = argb >> 24;
             std::uint8_t* out = image.At(x, y);
-            if (a == 0) continue; // fully transparent pixels carry no colour
+            if (a == 0)
+                continue; // fully transparent pixels carry no colour
             const unsigned channel[3] = {(argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF};
             for (int c = 0; c < 3; ++c) {
                 const unsigned straight = (channel[c] * 255 + a / 2) / a;
@@ -32,19 +33,24 @@ void BlendSourceAlpha(RgbaImage& dst, const RgbaImage& src, int srcTop, int srcH
                       int y) {
     for (int row = 0; row < srcHeight; ++row) {
         const int dy = y + row;
-        if (dy < 0 || dy >= dst.height) continue;
+        if (dy < 0 || dy >= dst.height)
+            continue;
         for (int col = 0; col < src.width; ++col) {
             const int dx = x + col;
-            if (dx < 0 || dx >= dst.width) continue;
+            if (dx < 0 || dx >= dst.width)
+                continue;
             const std::uint8_t* s = src.At(col, srcTop + row);
             std::uint8_t* d = dst.At(dx, dy);
             const int sa = s[3];
-            if (sa == 0) continue;
+            if (sa == 0)
+                continue;
             if (sa == 255) {
-                for (int c = 0; c < 4; ++c) d[c] = s[c];
+                for (int c = 0; c < 4; ++c)
+                    d[c] = s[c];
                 continue;
             }
-            for (int c = 0; c < 3; ++c) d[c] = std::uint8_t(s[c] + (d[c] - s[c]) * (255 - sa) / 256);
+            for (int c = 0; c < 3; ++c)
+                d[c] = std::uint8_t(s[c] + (d[c] - s[c]) * (255 - sa) / 256);
             d[3] = std::uint8_t(d[3] + sa > 255 ? 255 : d[3] + sa);
         }
     }

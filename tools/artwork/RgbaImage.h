@@ -15,9 +15,7 @@ struct RgbaImage {
     std::vector<std::uint8_t> pixels; // width * height * 4 bytes: R, G, B, A
 
     std::uint8_t* At(int x, int y) { return &pixels[(std::size_t(y) * width + x) * 4]; }
-    const std::uint8_t* At(int x, int y) const {
-        return &pixels[(std::size_t(y) * width + x) * 4];
-    }
+    const std::uint8_t* At(int x, int y) const { return &pixels[(std::size_t(y) * width + x) * 4]; }
 };
 
 // Converts a finished cairo ARGB32 surface, undoing cairo's premultiplication.

@@ -14,7 +14,8 @@ constexpr double kSlotMargin = 1.5;   // between slider and slot end
 constexpr double kIndicatorGap = 4.5; // between slot top and the position lamps
 
 double DetentSpacing(const ControlArt& art) {
-    if (art.frames >= 3) return 17.0;
+    if (art.frames >= 3)
+        return 17.0;
     return art.kind == ArtKind::SideSelector ? 18.0 : 20.0;
 }
 

@@ -13,6 +13,7 @@ struct Glyph {
     const char* outline;
 };
 
+// clang-format off
 constexpr Glyph kGlyphs[] = {
     {' ', 2.4, ""},
     {'A', 4.4, "M0 6 L2.2 0 L4.4 6 M0.75 4 L3.65 4"},
@@ -71,12 +72,14 @@ constexpr Glyph kGlyphs[] = {
     {'d', 3.2, "M3.2 0 L3.2 6 M3.2 4.2 C3.2 3.1 2.5 2.4 1.6 2.4 C0.7 2.4 0 3.1 0 4.2 C0 5.3 0.7 "
                "6 1.6 6 C2.5 6 3.2 5.3 3.2 4.2"},
 };
+// clang-format on
 
 constexpr double kGridHeight = 6.0;
 
 const Glyph* FindGlyph(char c) {
     for (const Glyph& g : kGlyphs) {
-        if (g.character == c) return &g;
+        if (g.character == c)
+            return &g;
     }
     return nullptr;
 }
@@ -97,8 +100,10 @@ int OperandCount(char command) {
 void AppendGlyph(cairo_t* cr, const Glyph& glyph, double originX, double top, double scale) {
     const char* p = glyph.outline;
     while (*p != '\0') {
-        while (*p == ' ') ++p;
-        if (*p == '\0') break;
+        while (*p == ' ')
+            ++p;
+        if (*p == '\0')
+            break;
         const char command = *p++;
         double v[6] = {};
         for (int i = 0; i < OperandCount(command); ++i) {
@@ -131,7 +136,8 @@ void AppendGlyph(cairo_t* cr, const Glyph& glyph, double originX, double top, do
 
 bool CanDraw(std::string_view text) {
     for (char c : text) {
-        if (FindGlyph(c) == nullptr) return false;
+        if (FindGlyph(c) == nullptr)
+            return false;
     }
     return true;
 }
@@ -141,21 +147,26 @@ double TextWidth(std::string_view text, const TextStyle& style) {
     double units = 0.0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const Glyph* g = FindGlyph(text[i]);
-        if (g == nullptr) continue;
+        if (g == nullptr)
+            continue;
         units += g->width;
-        if (i + 1 < text.size()) units += style.tracking;
+        if (i + 1 < text.size())
+            units += style.tracking;
     }
     return units * scale;
 }
 
 bool AppendTextPath(cairo_t* cr, std::string_view text, double x, double baseline,
                     const TextStyle& style) {
-    if (!CanDraw(text)) return false;
+    if (!CanDraw(text))
+        return false;
     const double scale = style.capHeight / kGridHeight;
     const double width = TextWidth(text, style);
     double pen = x;
-    if (style.align == TextAlign::Centre) pen -= width / 2.0;
-    if (style.align == TextAlign::Right) pen -= width;
+    if (style.align == TextAlign::Centre)
+        pen -= width / 2.0;
+    if (style.align == TextAlign::Right)
+        pen -= width;
     const double top = baseline - style.capHeight;
     for (char c : text) {
         const Glyph* g = FindGlyph(c);

@@ -11,8 +11,8 @@ enum class TextAlign { Left, Centre, Right };
 // Panel lettering drawn from built-in vector glyphs, so the artwork never
 // depends on the fonts installed on the machine that regenerates it.
 struct TextStyle {
-    double capHeight = 8.0;  // pixels from baseline to the top of a capital
-    double tracking = 1.2;   // extra space between glyphs, in glyph units
+    double capHeight = 8.0; // pixels from baseline to the top of a capital
+    double tracking = 1.2;  // extra space between glyphs, in glyph units
     double strokeWidth = 1.2;
     TextAlign align = TextAlign::Left;
 };

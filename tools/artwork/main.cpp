@@ -36,7 +36,8 @@ int WriteAll(const std::string& folder) {
             std::fprintf(stderr, "sorvel_artwork: cannot draw %s\n", art.stem);
             return 1;
         }
-        if (!Save(image, folder + "/" + art.stem + ".png")) return 1;
+        if (!Save(image, folder + "/" + art.stem + ".png"))
+            return 1;
     }
     return 0;
 }
@@ -54,8 +55,11 @@ int WriteContactSheet(const std::string& path) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) return Usage();
-    if (std::strcmp(argv[1], "--out") == 0) return WriteAll(argv[2]);
-    if (std::strcmp(argv[1], "--contact-sheet") == 0) return WriteContactSheet(argv[2]);
+    if (argc != 3)
+        return Usage();
+    if (std::strcmp(argv[1], "--out") == 0)
+        return WriteAll(argv[2]);
+    if (std::strcmp(argv[1], "--contact-sheet") == 0)
+        return WriteContactSheet(argv[2]);
     return Usage();
 }
