@@ -1,11 +1,11 @@
-# sorvel_add_bundle(<target> <name> [sources...])
+# sorvel_add_bundle(<target> <name> [NO_INSTALL] [sources...])
 #
 # Makes <target> a plug-in module laid out as a VST 3 bundle in the build tree:
 #   <build>/<name>.vst3/Contents/x86_64-linux/<name>.so
 # It links the adapter and the module's entry points; the caller adds the product's sources
 # and libraries (including the definitions of PlugClass() and CreatePlugInstance()). Only the
-# five entry points are exported. `cmake --install` copies the bundle into
-# SORVEL_VST3_INSTALL_DIR (default: ~/.vst3).
+# five entry points are exported. Unless NO_INSTALL is given (test bundles), `cmake --install`
+# copies the bundle into SORVEL_VST3_INSTALL_DIR (default: ~/.vst3).
 include_guard(GLOBAL)
 
 if(DEFINED ENV{HOME} AND NOT "$ENV{HOME}" STREQUAL "")
@@ -25,9 +25,10 @@ file(WRITE ${_sorvel_bundle_version_script}
      "{\n  global: ${_sorvel_bundle_export_list};\n  local: *;\n};\n")
 
 function(sorvel_add_bundle target name)
-  # Variables of the including scope are not visible to callers in other folders.
-  set(_sorvel_bundle_version_script ${CMAKE_BINARY_DIR}/SorvelBundleExports.map)
-  add_library(${target} MODULE ${ARGN})
+  cmake_parse_arguments(PARSE_ARGV 2 bundle "NO_INSTALL" "" "")
+  # A function sees its caller's variables, not those of the folder that included this file.
+  set(version_script ${CMAKE_BINARY_DIR}/SorvelBundleExports.map)
+  add_library(${target} MODULE ${bundle_UNPARSED_ARGUMENTS})
   target_link_libraries(${target} PRIVATE sorvel_vst3_entry sorvel_vst3 sorvel_options)
 
   set(bundle_dir ${CMAKE_BINARY_DIR}/${name}.vst3)
@@ -42,12 +43,14 @@ function(sorvel_add_bundle target name)
     C_VISIBILITY_PRESET hidden
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON
-    LINK_DEPENDS ${_sorvel_bundle_version_script})
+    LINK_DEPENDS ${version_script})
   target_link_options(${target} PRIVATE
-    "LINKER:--version-script=${_sorvel_bundle_version_script}"
+    "LINKER:--version-script=${version_script}"
     # A symbol left undefined would only show when a host loads the module.
     "LINKER:--no-undefined")
 
-  install(DIRECTORY ${bundle_dir} DESTINATION ${SORVEL_VST3_INSTALL_DIR}
-          USE_SOURCE_PERMISSIONS)
+  if(NOT bundle_NO_INSTALL)
+    install(DIRECTORY ${bundle_dir} DESTINATION ${SORVEL_VST3_INSTALL_DIR}
+            USE_SOURCE_PERMISSIONS)
+  endif()
 endfunction()
