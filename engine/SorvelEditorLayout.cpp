@@ -26,6 +26,7 @@ constexpr const char* kBackgroundName = "resources/img/BG.png";
 constexpr double kKnobGearing = 4.0;
 
 // Controls 1 to 33, in the order they are added: the control index is the row number.
+// clang-format off
 constexpr LayoutRow kLayout[] = {
     // kind        id   image                           frames  x    y    parameter
     {Kind::Switch, 102, "resources/img/BY.png",          2,  123, 190, kBypass},
@@ -62,6 +63,7 @@ constexpr LayoutRow kLayout[] = {
     {Kind::Knob,   132, "resources/img/OUTR.png",       31,  981, 253, kOutR},
     {Kind::Knob,   134, "resources/img/DRV.png",        31,  125, 112, kDrive},
 };
+// clang-format on
 
 // The product page, opened by the editor's bottom-right corner. The rectangle reaches past
 // the editor's edges; only its part inside the editor can be clicked.
@@ -70,12 +72,12 @@ constexpr const char* kProductPageAddress = "https://www.velmora.audio/product/s
 
 } // namespace
 
-IGraphics* BuildSorvelEditor(IPlugBase* plug)
-{
+IGraphics* BuildSorvelEditor(IPlugBase* plug) {
     IGraphics* graphics = MakePlatformGraphics(plug, kSorvelEditorWidth, kSorvelEditorHeight);
     graphics->InstallBackground(graphics->LoadFrameBitmap(kBackgroundId, kBackgroundName, 1));
     for (const LayoutRow& row : kLayout) {
-        const FrameBitmap bitmap = graphics->LoadFrameBitmap(row.imageId, row.imageName, row.frameCount);
+        const FrameBitmap bitmap =
+            graphics->LoadFrameBitmap(row.imageId, row.imageName, row.frameCount);
         if (row.kind == Kind::Switch)
             graphics->AddControl(new ISwitchControl(plug, row.x, row.y, row.param, bitmap));
         else

@@ -17,21 +17,20 @@ struct Store {
     std::mutex lock;
     std::vector<CachedBitmap> entries;
 
-    ~Store()
-    {
-        for (CachedBitmap& entry : entries) delete entry.bitmap;
+    ~Store() {
+        for (CachedBitmap& entry : entries)
+            delete entry.bitmap;
     }
 
-    LICE_IBitmap* FindLocked(int id) const
-    {
+    LICE_IBitmap* FindLocked(int id) const {
         for (const CachedBitmap& entry : entries)
-            if (entry.id == id) return entry.bitmap;
+            if (entry.id == id)
+                return entry.bitmap;
         return nullptr;
     }
 };
 
-Store& TheStore()
-{
+Store& TheStore() {
     static Store store;
     return store;
 }
@@ -40,16 +39,15 @@ Store& TheStore()
 
 namespace BitmapCache {
 
-LICE_IBitmap* Find(int id)
-{
+LICE_IBitmap* Find(int id) {
     Store& store = TheStore();
     std::lock_guard<std::mutex> guard(store.lock);
     return store.FindLocked(id);
 }
 
-LICE_IBitmap* Add(int id, LICE_IBitmap* bitmap)
-{
-    if (!bitmap) return nullptr;
+LICE_IBitmap* Add(int id, LICE_IBitmap* bitmap) {
+    if (!bitmap)
+        return nullptr;
     Store& store = TheStore();
     std::lock_guard<std::mutex> guard(store.lock);
     if (LICE_IBitmap* earlier = store.FindLocked(id)) {

@@ -20,9 +20,9 @@ constexpr BlendModeRow kBlendModes[] = {
 
 } // namespace
 
-int BlitModeFor(int32_t kind)
-{
+int BlitModeFor(int32_t kind) {
     for (const BlendModeRow& row : kBlendModes)
-        if (row.kind == kind) return row.blitMode;
+        if (row.kind == kind)
+            return row.blitMode;
     return kBlendModes[0].blitMode;
 }

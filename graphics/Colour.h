@@ -10,8 +10,7 @@ struct Colour {
     int32_t blue = 0;
 
     // The raster library's packed form: alpha << 24 | red << 16 | green << 8 | blue.
-    uint32_t Packed() const
-    {
+    uint32_t Packed() const {
         return uint32_t(alpha & 255) << 24 | uint32_t(red & 255) << 16 |
                uint32_t(green & 255) << 8 | uint32_t(blue & 255);
     }

@@ -21,14 +21,13 @@ struct Store {
     std::mutex lock;
     std::vector<CachedFont> entries;
 
-    ~Store()
-    {
-        for (CachedFont& entry : entries) delete entry.font;
+    ~Store() {
+        for (CachedFont& entry : entries)
+            delete entry.font;
     }
 
     LICE_CachedFont* FindLocked(int32_t size, int32_t orientation, int32_t style,
-                                const char* faceName) const
-    {
+                                const char* faceName) const {
         for (const CachedFont& entry : entries)
             if (entry.size == size && entry.orientation == orientation && entry.style == style &&
                 std::strncmp(entry.faceName, faceName, sizeof entry.faceName) == 0)
@@ -37,8 +36,7 @@ struct Store {
     }
 };
 
-Store& TheStore()
-{
+Store& TheStore() {
     static Store store;
     return store;
 }
@@ -47,17 +45,16 @@ Store& TheStore()
 
 namespace FontCache {
 
-LICE_CachedFont* Find(int32_t size, int32_t orientation, int32_t style, const char* faceName)
-{
-    if (!faceName) return nullptr;
+LICE_CachedFont* Find(int32_t size, int32_t orientation, int32_t style, const char* faceName) {
+    if (!faceName)
+        return nullptr;
     Store& store = TheStore();
     std::lock_guard<std::mutex> guard(store.lock);
     return store.FindLocked(size, orientation, style, faceName);
 }
 
 LICE_CachedFont* Add(int32_t size, int32_t orientation, int32_t style, const char* faceName,
-                     LICE_CachedFont* font)
-{
+                     LICE_CachedFont* font) {
     if (!font || !faceName) {
         delete font;
         return nullptr;

@@ -5,7 +5,7 @@
 
 // Shows the frame of its strip that matches its value.
 class IBitmapControl : public IControl {
-public:
+  public:
     IBitmapControl(IPlugBase* plug, int x, int y, int paramIdx, const FrameBitmap& bitmap,
                    int32_t blendKind = BlendNormal);
 
@@ -13,7 +13,7 @@ public:
 
     const FrameBitmap& Bitmap() const { return bitmap; }
 
-protected:
+  protected:
     FrameBitmap bitmap;
 };
 

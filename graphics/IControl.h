@@ -26,7 +26,7 @@ struct LinkedParameter {
 // SyncLinkedValueFromCore, which the audio thread also calls (under the plug-in lock, which the
 // user-interface thread does not take to draw). Their targets are atomics, so neither side waits.
 class IControl {
-public:
+  public:
     IControl(IPlugBase* plug, const PixelRect& rect, int paramIdx, const Blend& blend = {});
     IControl(const IControl&) = delete;
     IControl& operator=(const IControl&) = delete;
@@ -63,7 +63,9 @@ public:
     // Mirrors parameter `index` into this control from now on; false when the list is full.
     bool AddLinkedParameter(int index);
     int NLinkedParameters() const { return linkedParameters.Count(); }
-    LinkedParameter* GetLinkedParameter(int position) const { return linkedParameters.Get(position); }
+    LinkedParameter* GetLinkedParameter(int position) const {
+        return linkedParameters.Get(position);
+    }
 
     double GetValue() const { return value.load(); }
     // Sets the value without telling anyone; the caller decides about MarkChanged.
@@ -88,7 +90,7 @@ public:
     const char* Tooltip() const { return tooltip.Get(); }
     IPlugBase* Plug() const { return plug; }
 
-protected:
+  protected:
     // The plug-in's editor, or none before the core took ownership of it.
     IGraphics* Graphics() const;
     // The value limited to the low and high limits; NaN gives the high limit.

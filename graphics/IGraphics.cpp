@@ -9,12 +9,9 @@
 #include <cmath>
 
 IGraphics::IGraphics(IPlugBase* plug, int width, int height, int frameRate)
-    : plug(plug), width(width), height(height), frameRate(frameRate)
-{
-}
+    : plug(plug), width(width), height(height), frameRate(frameRate) {}
 
-IGraphics::~IGraphics()
-{
+IGraphics::~IGraphics() {
     delete keyHandler;
     keyHandler = nullptr;
     LockControlList();
@@ -23,33 +20,33 @@ IGraphics::~IGraphics()
     DeleteBitmaps();
 }
 
-void IGraphics::SyncControlsFromCore(int paramIdx, double normalised)
-{
+void IGraphics::SyncControlsFromCore(int paramIdx, double normalised) {
     MirrorIntoControls(paramIdx, normalised);
 }
 
-void IGraphics::ParameterChangedInCore(int paramIdx, double value, bool normalised)
-{
+void IGraphics::ParameterChangedInCore(int paramIdx, double value, bool normalised) {
     double v = value;
     if (!normalised) {
         const ICoreParameter* parameter = plug ? plug->GetParam(paramIdx) : nullptr;
-        if (!parameter) return;
+        if (!parameter)
+            return;
         const double minimum = parameter->minimum;
         const double maximum = parameter->maximum;
         // A record damaged from outside (no range, no shape) must not put NaN into a control.
-        if (!(maximum > minimum) || !(parameter->shape > 0.0)) return;
+        if (!(maximum > minimum) || !(parameter->shape > 0.0))
+            return;
         const double clamped = minimum > value ? minimum : (value < maximum ? value : maximum);
         v = std::pow((clamped - minimum) / (maximum - minimum), 1.0 / parameter->shape);
     }
     MirrorIntoControls(paramIdx, v);
 }
 
-void IGraphics::MirrorIntoControls(int paramIdx, double normalised)
-{
+void IGraphics::MirrorIntoControls(int paramIdx, double normalised) {
     const int count = controls.Count();
     for (int i = 0; i < count; ++i) {
         IControl* control = controls.Get(i);
-        if (control->ParamIdx() == paramIdx) control->SyncValueFromCore(normalised);
+        if (control->ParamIdx() == paramIdx)
+            control->SyncValueFromCore(normalised);
         const int linkedCount = control->NLinkedParameters();
         for (int position = 0; position < linkedCount; ++position) {
             if (control->GetLinkedParameter(position)->paramIdx == paramIdx) {
@@ -60,23 +57,20 @@ void IGraphics::MirrorIntoControls(int paramIdx, double normalised)
     }
 }
 
-void IGraphics::CreateDrawingBitmaps()
-{
+void IGraphics::CreateDrawingBitmaps() {
     DeleteBitmaps();
     drawingBitmap = new LICE_SysBitmap(width, height);
     scratchBitmap = new LICE_MemBitmap;
 }
 
-void IGraphics::DeleteBitmaps()
-{
+void IGraphics::DeleteBitmaps() {
     delete drawingBitmap;
     drawingBitmap = nullptr;
     delete scratchBitmap;
     scratchBitmap = nullptr;
 }
 
-void IGraphics::ResizeEditor(int newWidth, int newHeight)
-{
+void IGraphics::ResizeEditor(int newWidth, int newHeight) {
     width = newWidth;
     height = newHeight;
     ReleaseCapture();
@@ -86,24 +80,23 @@ void IGraphics::ResizeEditor(int newWidth, int newHeight)
     UnlockControlList();
     DeleteBitmaps();
     CreateDrawingBitmaps();
-    if (plug) plug->ResizeEditorWindow(newWidth, newHeight);
+    if (plug)
+        plug->ResizeEditorWindow(newWidth, newHeight);
 }
 
-bool IGraphics::IsWindowOpen()
-{
+bool IGraphics::IsWindowOpen() {
     return WindowHandle() != nullptr;
 }
 
-const char* IGraphics::DrawingApiName()
-{
+const char* IGraphics::DrawingApiName() {
     return "";
 }
 
-FrameBitmap IGraphics::LoadFrameBitmap(int id, const char* name, int frameCount)
-{
+FrameBitmap IGraphics::LoadFrameBitmap(int id, const char* name, int frameCount) {
     LICE_IBitmap* bitmap = BitmapCache::Find(id);
     // Decoding happens outside the cache lock; a concurrent decode of the same id loses.
-    if (!bitmap) bitmap = BitmapCache::Add(id, LoadResourceImage(id, name));
+    if (!bitmap)
+        bitmap = BitmapCache::Add(id, LoadResourceImage(id, name));
     FrameBitmap result;
     result.bitmap = bitmap;
     result.width = bitmap ? bitmap->Width() : 0;
@@ -113,9 +106,9 @@ FrameBitmap IGraphics::LoadFrameBitmap(int id, const char* name, int frameCount)
     return result;
 }
 
-int IGraphics::AddControl(IControl* control)
-{
-    if (!control) return -1;
+int IGraphics::AddControl(IControl* control) {
+    if (!control)
+        return -1;
     LockControlList();
     const bool added = controls.Add(control);
     UnlockControlList();
@@ -126,36 +119,35 @@ int IGraphics::AddControl(IControl* control)
     return controls.Count() - 1;
 }
 
-void IGraphics::InstallBackground(const FrameBitmap& bitmap)
-{
+void IGraphics::InstallBackground(const FrameBitmap& bitmap) {
     auto* background = new IBitmapControl(plug, 0, 0, -1, bitmap, BlendCopy);
     LockControlList();
     const bool added = controls.Insert(0, background);
     UnlockControlList();
-    if (!added) delete background;
+    if (!added)
+        delete background;
 }
 
-void IGraphics::SetKeyHandler(IControl* control)
-{
+void IGraphics::SetKeyHandler(IControl* control) {
     delete keyHandler;
     keyHandler = control;
 }
 
-int IGraphics::ControlUnder(int x, int y)
-{
+int IGraphics::ControlUnder(int x, int y) {
     for (int i = controls.Count() - 1; i >= 0; --i) {
         IControl* control = controls.Get(i);
-        if (!control->IsHidden() && !control->IsDisabled() && control->HitTest(x, y)) return i;
+        if (!control->IsHidden() && !control->IsDisabled() && control->HitTest(x, y))
+            return i;
     }
     return -1;
 }
 
-void IGraphics::LockControlList()
-{
-    if (plug) plug->Lock().Lock();
+void IGraphics::LockControlList() {
+    if (plug)
+        plug->Lock().Lock();
 }
 
-void IGraphics::UnlockControlList()
-{
-    if (plug) plug->Lock().Unlock();
+void IGraphics::UnlockControlList() {
+    if (plug)
+        plug->Lock().Unlock();
 }

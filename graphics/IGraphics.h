@@ -30,7 +30,7 @@ class LICE_SysBitmap;
 // SyncControlsFromCore, which the core also calls on the audio thread under the plug-in lock.
 // The control list changes only under that lock, so those calls always walk a stable list.
 class IGraphics : public IEditorLink {
-public:
+  public:
     static constexpr int kDefaultFrameRate = 25;
 
     IGraphics(IPlugBase* plug, int width, int height, int frameRate = kDefaultFrameRate);
@@ -139,7 +139,7 @@ public:
     bool TooltipsEnabled() const { return tooltipsEnabled; }
     void EnableTooltips(bool on) { tooltipsEnabled = on; }
 
-protected:
+  protected:
     // Direct and first-linked bindings of every control to `paramIdx` take `normalised`.
     void MirrorIntoControls(int paramIdx, double normalised);
     // Takes the plug-in lock, when there is a plug-in, around a change of the control list.

@@ -3,15 +3,16 @@
 #include "lice/BlitBitmap.h"
 #include "lice/LICE_SysBitmap.h"
 
-bool IGraphics::RedrawArea(const PixelRect& rect)
-{
+bool IGraphics::RedrawArea(const PixelRect& rect) {
     const int count = controls.Count();
-    if (count == 0) return true;
+    if (count == 0)
+        return true;
     drawArea = rect;
     // Back to front, so a control on top is always redrawn after the one below it.
     for (int i = 0; i < count; ++i) {
         IControl* control = controls.Get(i);
-        if (!control->IsHidden() && rect.Intersects(control->Rect())) control->Draw(this);
+        if (!control->IsHidden() && rect.Intersects(control->Rect()))
+            control->Draw(this);
         control->MarkDrawn();
     }
     PresentToWindow(rect);
@@ -19,8 +20,7 @@ bool IGraphics::RedrawArea(const PixelRect& rect)
 }
 
 bool IGraphics::BlitBitmapArea(LICE_IBitmap* bitmap, const PixelRect& dest, int srcX, int srcY,
-                               const Blend* blend)
-{
+                               const Blend* blend) {
     const PixelRect clip = dest.Intersection(drawArea);
     srcX += clip.left - dest.left;
     srcY += clip.top - dest.top;
@@ -32,12 +32,12 @@ bool IGraphics::BlitBitmapArea(LICE_IBitmap* bitmap, const PixelRect& dest, int 
 }
 
 bool IGraphics::DrawBitmapFrame(const FrameBitmap& bitmap, const PixelRect& dest, int frame,
-                                const Blend* blend)
-{
+                                const Blend* blend) {
     int srcX = 0;
     int srcY = 0;
     const int frames = bitmap.Frames();
-    if (frame > frames) frame = frames; // a frame beyond the strip would read past it
+    if (frame > frames)
+        frame = frames; // a frame beyond the strip would read past it
     if (frames > 1 && frame > 1) {
         const double size = bitmap.framesHorizontal ? bitmap.width : bitmap.height;
         const int offset = static_cast<int>(size * (frame - 1) / frames + 0.5);
@@ -46,8 +46,7 @@ bool IGraphics::DrawBitmapFrame(const FrameBitmap& bitmap, const PixelRect& dest
     return BlitBitmapArea(bitmap.bitmap, dest, srcX, srcY, blend);
 }
 
-bool IGraphics::CollectDirtyArea(PixelRect& dirtyArea)
-{
+bool IGraphics::CollectDirtyArea(PixelRect& dirtyArea) {
     dirtyArea = {};
     bool any = false;
     const int count = controls.Count();

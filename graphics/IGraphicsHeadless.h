@@ -10,7 +10,7 @@
 // ScriptMenuChoice, and a text entry keeps its text in memory, typed with TypeIntoEntry.
 // User-interface thread.
 class IGraphicsHeadless : public IGraphics {
-public:
+  public:
     static constexpr int kEntryCapacity = 256;
 
     using IGraphics::IGraphics;
@@ -56,7 +56,7 @@ public:
     int UrlRequests() const { return urlRequests; }
     const char* LastUrl() const { return lastUrl; }
 
-private:
+  private:
     TextEntry entry;
     char entryText[kEntryCapacity] = {};
     int entryLimit = 0;

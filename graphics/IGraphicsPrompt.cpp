@@ -7,9 +7,9 @@
 #include <cstring>
 
 void IGraphics::PromptForParameterValue(IControl* control, ICoreParameter* parameter,
-                                        const PixelRect& rect)
-{
-    if (!control || !parameter) return;
+                                        const PixelRect& rect) {
+    if (!control || !parameter)
+        return;
     const bool offerMenu = parameter->kind == KindEnumerated ||
                            (parameter->kind == KindBoolean && parameter->DisplayTextCount() > 0);
     if (offerMenu) {
@@ -19,7 +19,8 @@ void IGraphics::PromptForParameterValue(IControl* control, ICoreParameter* param
         const int count = parameter->DisplayTextCount();
         for (int i = 0; i < count; ++i) {
             const char* text = parameter->DisplayTextFor(i);
-            if (!text) text = "";
+            if (!text)
+                text = "";
             menu.AddItem(text, std::strcmp(text, current) == 0 ? IPopupMenu::ItemChecked : 0);
         }
         IPopupMenu* chosen = PopupMenuAt(menu, rect);

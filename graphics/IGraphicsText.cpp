@@ -12,21 +12,24 @@ constexpr int kNormalWeight = 400;
 
 } // namespace
 
-bool IGraphics::MeasureText(TextStyle& style, const char* text, PixelRect& rect)
-{
+bool IGraphics::MeasureText(TextStyle& style, const char* text, PixelRect& rect) {
     return RenderText(style, text, rect, true);
 }
 
-bool IGraphics::RenderText(TextStyle& style, const char* text, PixelRect& rect, bool measure)
-{
-    if (!text || !text[0]) return true;
+bool IGraphics::RenderText(TextStyle& style, const char* text, PixelRect& rect, bool measure) {
+    if (!text || !text[0])
+        return true;
     LICE_CachedFont* font = style.cachedFont ? style.cachedFont : CachedFontFor(style);
-    if (!font) return false;
+    if (!font)
+        return false;
     font->SetTextColour(style.colour.Packed());
     int flags = LICE_CachedFont::DrawNoClip;
-    if (style.colour.alpha != 255) flags |= LICE_CachedFont::DrawColourAlpha;
-    if (style.align == AlignCentre) flags |= LICE_CachedFont::DrawCentre;
-    if (style.align == AlignRight) flags |= LICE_CachedFont::DrawRight;
+    if (style.colour.alpha != 255)
+        flags |= LICE_CachedFont::DrawColourAlpha;
+    if (style.align == AlignCentre)
+        flags |= LICE_CachedFont::DrawCentre;
+    if (style.align == AlignRight)
+        flags |= LICE_CachedFont::DrawRight;
 
     if (!measure) {
         LICE_Rect area{rect.left, rect.top, rect.right, rect.bottom};
@@ -49,21 +52,21 @@ bool IGraphics::RenderText(TextStyle& style, const char* text, PixelRect& rect, 
     return true;
 }
 
-LICE_CachedFont* IGraphics::CachedFontFor(TextStyle& style)
-{
+LICE_CachedFont* IGraphics::CachedFontFor(TextStyle& style) {
     if (LICE_CachedFont* cached =
             FontCache::Find(style.size, style.orientation, style.style, style.faceName)) {
         style.cachedFont = cached;
         return cached;
     }
     char path[FontLocator::kPathSize];
-    if (!FontLocator::Find(style.faceName, style.style == TextBold, style.style == TextItalic,
-                           path, sizeof path))
+    if (!FontLocator::Find(style.faceName, style.style == TextBold, style.style == TextItalic, path,
+                           sizeof path))
         return nullptr;
     auto* font = new LICE_CachedFont;
     const int weight = style.style == TextBold ? kBoldWeight : kNormalWeight;
     if (!font->SetFromFile(path, style.size, weight, style.style == TextItalic,
-                           style.quality != QualityNonAntialiased, LICE_CachedFont::kTakeOverFace)) {
+                           style.quality != QualityNonAntialiased,
+                           LICE_CachedFont::kTakeOverFace)) {
         delete font;
         return nullptr;
     }

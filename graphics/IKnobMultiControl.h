@@ -7,7 +7,7 @@ enum KnobDirection : int32_t { KnobVertical = 0, KnobHorizontal = 1 };
 
 // A knob drawn from a strip of frames, turned by dragging or by the wheel.
 class IKnobMultiControl : public IControl {
-public:
+  public:
     IKnobMultiControl(IPlugBase* plug, int x, int y, int paramIdx, const FrameBitmap& bitmap,
                       int32_t direction = KnobVertical, double gearing = 4.0);
 
@@ -19,7 +19,7 @@ public:
     int32_t Direction() const { return direction; }
     const FrameBitmap& Bitmap() const { return bitmap; }
 
-protected:
+  protected:
     int32_t direction;
     // Full range takes gearing times the knob's size in pixels of drag.
     double gearing;

@@ -15,8 +15,7 @@ constexpr int kNumberRoom = 51;
 
 IPopupMenu::~IPopupMenu() = default;
 
-int IPopupMenu::AddItem(const char* label, int32_t flags, IPopupMenu* submenu)
-{
+int IPopupMenu::AddItem(const char* label, int32_t flags, IPopupMenu* submenu) {
     auto* item = new Item;
     item->label.Set(label ? label : "");
     item->flags = flags;
@@ -28,32 +27,27 @@ int IPopupMenu::AddItem(const char* label, int32_t flags, IPopupMenu* submenu)
     return items.Count() - 1;
 }
 
-const char* IPopupMenu::ItemLabel(int item) const
-{
+const char* IPopupMenu::ItemLabel(int item) const {
     const Item* entry = items.Get(item);
     return entry ? entry->label.Get() : "";
 }
 
-int32_t IPopupMenu::ItemFlags(int item) const
-{
+int32_t IPopupMenu::ItemFlags(int item) const {
     const Item* entry = items.Get(item);
     return entry ? entry->flags : 0;
 }
 
-IPopupMenu* IPopupMenu::SubMenu(int item) const
-{
+IPopupMenu* IPopupMenu::SubMenu(int item) const {
     const Item* entry = items.Get(item);
     return entry ? entry->submenu : nullptr;
 }
 
-void IPopupMenu::SetItemChecked(int item, bool checked)
-{
+void IPopupMenu::SetItemChecked(int item, bool checked) {
     if (Item* entry = items.Get(item))
         entry->flags = checked ? (entry->flags | ItemChecked) : (entry->flags & ~ItemChecked);
 }
 
-void IPopupMenu::ShownLabel(int item, TextBuffer& out) const
-{
+void IPopupMenu::ShownLabel(int item, TextBuffer& out) const {
     const char* label = ItemLabel(item);
     if (prefix <= PrefixNone || prefix > PrefixThreeDigits) {
         out.Set(label);
@@ -64,29 +58,27 @@ void IPopupMenu::ShownLabel(int item, TextBuffer& out) const
     out.Set(shown.data());
 }
 
-int IPopupMenu::CommandEnd(int first) const
-{
+int IPopupMenu::CommandEnd(int first) const {
     int next = first + NItems();
     for (int i = 0; i < NItems(); ++i)
-        if (const IPopupMenu* submenu = SubMenu(i)) next = submenu->CommandEnd(next);
+        if (const IPopupMenu* submenu = SubMenu(i))
+            next = submenu->CommandEnd(next);
     return next;
 }
 
-int IPopupMenu::SubMenuFirstCommand(int first, int item) const
-{
+int IPopupMenu::SubMenuFirstCommand(int first, int item) const {
     int next = first + NItems();
     for (int i = 0; i < item && i < NItems(); ++i)
-        if (const IPopupMenu* submenu = SubMenu(i)) next = submenu->CommandEnd(next);
+        if (const IPopupMenu* submenu = SubMenu(i))
+            next = submenu->CommandEnd(next);
     return next;
 }
 
-IPopupMenu* IPopupMenu::ChooseCommand(int command)
-{
+IPopupMenu* IPopupMenu::ChooseCommand(int command) {
     return command < 0 ? nullptr : ChooseCommandFrom(0, command);
 }
 
-IPopupMenu* IPopupMenu::ChooseCommandFrom(int first, int command)
-{
+IPopupMenu* IPopupMenu::ChooseCommandFrom(int first, int command) {
     if (command >= first && command < first + NItems()) {
         chosenItem = command - first;
         return this;
@@ -94,9 +86,11 @@ IPopupMenu* IPopupMenu::ChooseCommandFrom(int first, int command)
     int next = first + NItems();
     for (int i = 0; i < NItems(); ++i) {
         IPopupMenu* submenu = SubMenu(i);
-        if (!submenu) continue;
+        if (!submenu)
+            continue;
         const int end = submenu->CommandEnd(next);
-        if (command >= next && command < end) return submenu->ChooseCommandFrom(next, command);
+        if (command >= next && command < end)
+            return submenu->ChooseCommandFrom(next, command);
         next = end;
     }
     return nullptr;

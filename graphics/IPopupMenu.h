@@ -12,8 +12,13 @@
 // submenu's block then continues the count where the blocks before it ended. The top menu
 // starts at 0.
 class IPopupMenu {
-public:
-    enum NumberingPrefix : int32_t { PrefixNone = 0, PrefixOneDigit = 1, PrefixTwoDigits = 2, PrefixThreeDigits = 3 };
+  public:
+    enum NumberingPrefix : int32_t {
+        PrefixNone = 0,
+        PrefixOneDigit = 1,
+        PrefixTwoDigits = 2,
+        PrefixThreeDigits = 3
+    };
     enum ItemFlag : int32_t {
         ItemGreyed = 1,
         ItemDisabled = 2,
@@ -53,7 +58,7 @@ public:
     // its menu's chosen item and returns that menu; none for a number outside every block.
     IPopupMenu* ChooseCommand(int command);
 
-private:
+  private:
     struct Item {
         TextBuffer label;
         int32_t flags = 0;

@@ -4,7 +4,7 @@
 
 // A bitmap control that steps to its next frame on every press, wrapping after the last.
 class ISwitchControl : public IBitmapControl {
-public:
+  public:
     using IBitmapControl::IBitmapControl;
 
     void MousePressed(int x, int y, const MouseMods& mods) override;

@@ -4,7 +4,7 @@
 
 // An invisible area that opens a web page when pressed.
 class IURLControl : public IControl {
-public:
+  public:
     static constexpr int kAddressSize = 256;
     static constexpr int kTitleSize = 1024;
 
@@ -17,7 +17,7 @@ public:
     const char* Address() const { return address; }
     const char* SecondAddress() const { return secondAddress; }
 
-protected:
+  protected:
     char address[kAddressSize];
     // Tried when the first address cannot be opened.
     char secondAddress[kAddressSize];

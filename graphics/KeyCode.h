@@ -8,7 +8,7 @@ enum KeyCode : int {
     KeyDown = 2,
     KeyLeft = 3,
     KeyRight = 4,
-    KeyDigit0 = 5,  // "0" .. "9" are 5 .. 14
+    KeyDigit0 = 5,   // "0" .. "9" are 5 .. 14
     KeyLetterA = 15, // "A" .. "Z" are 15 .. 40
 };
 

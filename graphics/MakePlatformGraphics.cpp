@@ -2,7 +2,6 @@
 
 #include "graphics/IGraphicsHeadless.h"
 
-IGraphics* MakePlatformGraphics(IPlugBase* plug, int width, int height)
-{
+IGraphics* MakePlatformGraphics(IPlugBase* plug, int width, int height) {
     return new IGraphicsHeadless(plug, width, height);
 }

@@ -10,11 +10,12 @@ constexpr std::size_t kSmallestImage = 8;
 
 } // namespace
 
-LICE_IBitmap* LoadResourceImage(int id, const char* name)
-{
-    if (!name || !HasPngExtension(name)) return nullptr;
+LICE_IBitmap* LoadResourceImage(int id, const char* name) {
+    if (!name || !HasPngExtension(name))
+        return nullptr;
     // Resource identifiers are 16-bit.
     const EmbeddedImage* image = FindEmbeddedImage(id & 0xFFFF);
-    if (!image || !image->data || image->size < kSmallestImage) return nullptr;
+    if (!image || !image->data || image->size < kSmallestImage)
+        return nullptr;
     return DecodePngMemory(image->data, image->size);
 }

@@ -7,10 +7,10 @@ class IControl;
 
 enum TextEntryState : int32_t {
     EntryIdle = 0,
-    EntryTyping = 1,           // the entry box has the keyboard focus
-    EntryRedrawn = 2,          // the editor was redrawn around the open box
-    EntryCancelRequested = 3,  // discard on the next tick
-    EntryCommitRequested = 4,  // apply on the next tick
+    EntryTyping = 1,          // the entry box has the keyboard focus
+    EntryRedrawn = 2,         // the editor was redrawn around the open box
+    EntryCancelRequested = 3, // discard on the next tick
+    EntryCommitRequested = 4, // apply on the next tick
 };
 
 // What the window layer does on a timer tick while it may have an entry box open.
@@ -26,7 +26,7 @@ enum class EntryTick {
 // the step that applies typed text. The window layer owns the native edit box and reports its
 // events here. User-interface thread.
 class TextEntry {
-public:
+  public:
     // Typed text longer than this is cut before it is applied.
     static constexpr int kMaxAppliedLength = 31;
 
@@ -57,7 +57,7 @@ public:
     // Forgets the entry without applying anything.
     void Close();
 
-private:
+  private:
     void Request(int32_t newState);
 
     IControl* control = nullptr;

@@ -16,11 +16,11 @@ struct Library {
     FT_Library library = nullptr;
 };
 
-Library& TheLibrary()
-{
+Library& TheLibrary() {
     static Library* shared = [] {
         auto* created = new Library;
-        if (FT_Init_FreeType(&created->library) != 0) created->library = nullptr;
+        if (FT_Init_FreeType(&created->library) != 0)
+            created->library = nullptr;
         return created;
     }();
     return *shared;
@@ -34,23 +34,21 @@ constexpr FT_Fixed kSlant = 0x1555;
 
 struct LICE_CachedFont::Glyph {
     bool rendered = false;
-    int left = 0;    // from the pen position to the first column
-    int top = 0;     // from the baseline up to the first row
+    int left = 0; // from the pen position to the first column
+    int top = 0;  // from the baseline up to the first row
     int width = 0;
     int rows = 0;
-    int advance = 0; // whole pixels
+    int advance = 0;               // whole pixels
     std::vector<uint8_t> coverage; // rows x width, 0..255
 };
 
 LICE_CachedFont::LICE_CachedFont() = default;
 
-LICE_CachedFont::~LICE_CachedFont()
-{
+LICE_CachedFont::~LICE_CachedFont() {
     Release();
 }
 
-void LICE_CachedFont::Release()
-{
+void LICE_CachedFont::Release() {
     delete[] glyphs;
     glyphs = nullptr;
     if (face) {
@@ -62,16 +60,17 @@ void LICE_CachedFont::Release()
 }
 
 bool LICE_CachedFont::SetFromFile(const char* path, int pixelHeight, int weight, bool italic,
-                                  bool antialias, int)
-{
+                                  bool antialias, int) {
     std::lock_guard<std::mutex> guard(lock);
     Release();
-    if (!path || pixelHeight < 1 || pixelHeight > kMaxPixelHeight) return false;
+    if (!path || pixelHeight < 1 || pixelHeight > kMaxPixelHeight)
+        return false;
     FT_Face opened = nullptr;
     {
         Library& shared = TheLibrary();
         std::lock_guard<std::mutex> libraryGuard(shared.lock);
-        if (!shared.library || FT_New_Face(shared.library, path, 0, &opened) != 0) return false;
+        if (!shared.library || FT_New_Face(shared.library, path, 0, &opened) != 0)
+            return false;
         if (!FT_IS_SCALABLE(opened) ||
             FT_Set_Pixel_Sizes(opened, 0, static_cast<FT_UInt>(pixelHeight)) != 0) {
             FT_Done_Face(opened);
@@ -92,15 +91,16 @@ bool LICE_CachedFont::SetFromFile(const char* path, int pixelHeight, int weight,
     return true;
 }
 
-const LICE_CachedFont::Glyph* LICE_CachedFont::GlyphFor(unsigned char character)
-{
+const LICE_CachedFont::Glyph* LICE_CachedFont::GlyphFor(unsigned char character) {
     Glyph& glyph = glyphs[character];
-    if (glyph.rendered) return &glyph;
+    if (glyph.rendered)
+        return &glyph;
     glyph.rendered = true;
     auto* ftFace = static_cast<FT_Face>(face);
     const FT_UInt index = FT_Get_Char_Index(ftFace, character);
     const FT_Int32 target = antialiased ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
-    if (FT_Load_Glyph(ftFace, index, FT_LOAD_DEFAULT | target) != 0) return &glyph;
+    if (FT_Load_Glyph(ftFace, index, FT_LOAD_DEFAULT | target) != 0)
+        return &glyph;
     FT_GlyphSlot slot = ftFace->glyph;
     FT_Pos extra = 0;
     if (emboldened && slot->format == FT_GLYPH_FORMAT_OUTLINE) {
@@ -129,23 +129,25 @@ const LICE_CachedFont::Glyph* LICE_CachedFont::GlyphFor(unsigned char character)
     return &glyph;
 }
 
-int LICE_CachedFont::TextWidth(const char* text, int length)
-{
+int LICE_CachedFont::TextWidth(const char* text, int length) {
     int width = 0;
     for (int i = 0; i < length; ++i) {
         const auto character = static_cast<unsigned char>(text[i]);
-        if (character >= 32) width += GlyphFor(character)->advance;
+        if (character >= 32)
+            width += GlyphFor(character)->advance;
     }
     return width;
 }
 
 int LICE_CachedFont::DrawText(LICE_IBitmap* dest, const char* text, int length, LICE_Rect* rect,
-                              int flags)
-{
+                              int flags) {
     std::lock_guard<std::mutex> guard(lock);
-    if (!face || !rect) return 0;
-    if (!text) text = "";
-    if (length < 0) length = static_cast<int>(std::strlen(text));
+    if (!face || !rect)
+        return 0;
+    if (!text)
+        text = "";
+    if (length < 0)
+        length = static_cast<int>(std::strlen(text));
     const int width = TextWidth(text, length);
     const int height = LineHeight();
     if (flags & DrawMeasureOnly) {
@@ -153,22 +155,30 @@ int LICE_CachedFont::DrawText(LICE_IBitmap* dest, const char* text, int length, 
         rect->bottom = rect->top + height;
         return height;
     }
-    if (!dest || !dest->Bits()) return height;
+    if (!dest || !dest->Bits())
+        return height;
 
     LICE_Rect clip{0, 0, dest->Width(), dest->Height()};
     if (!(flags & DrawNoClip)) {
-        if (rect->left > clip.left) clip.left = rect->left;
-        if (rect->top > clip.top) clip.top = rect->top;
-        if (rect->right < clip.right) clip.right = rect->right;
-        if (rect->bottom < clip.bottom) clip.bottom = rect->bottom;
+        if (rect->left > clip.left)
+            clip.left = rect->left;
+        if (rect->top > clip.top)
+            clip.top = rect->top;
+        if (rect->right < clip.right)
+            clip.right = rect->right;
+        if (rect->bottom < clip.bottom)
+            clip.bottom = rect->bottom;
     }
     int penX = rect->left;
-    if (flags & DrawCentre) penX = rect->left + (rect->right - rect->left - width) / 2;
-    else if (flags & DrawRight) penX = rect->right - width;
+    if (flags & DrawCentre)
+        penX = rect->left + (rect->right - rect->left - width) / 2;
+    else if (flags & DrawRight)
+        penX = rect->right - width;
     const int baseline = rect->top + ascent;
     for (int i = 0; i < length; ++i) {
         const auto character = static_cast<unsigned char>(text[i]);
-        if (character < 32) continue;
+        if (character < 32)
+            continue;
         const Glyph& glyph = *GlyphFor(character);
         Compose(dest, glyph, penX, baseline, clip, flags);
         penX += glyph.advance;
@@ -177,8 +187,7 @@ int LICE_CachedFont::DrawText(LICE_IBitmap* dest, const char* text, int length, 
 }
 
 void LICE_CachedFont::Compose(LICE_IBitmap* dest, const Glyph& glyph, int penX, int baseline,
-                              const LICE_Rect& clip, int flags)
-{
+                              const LICE_Rect& clip, int flags) {
     const int colourAlpha = (flags & DrawColourAlpha) ? int(textColour >> 24) : 255;
     const int channels[3] = {int(textColour & 255), int((textColour >> 8) & 255),
                              int((textColour >> 16) & 255)};
@@ -189,14 +198,18 @@ void LICE_CachedFont::Compose(LICE_IBitmap* dest, const Glyph& glyph, int penX, 
     const int height = dest->Height();
     for (int gy = 0; gy < glyph.rows; ++gy) {
         const int y = originY + gy;
-        if (y < clip.top || y >= clip.bottom) continue;
+        if (y < clip.top || y >= clip.bottom)
+            continue;
         const int row = dest->IsFlipped() ? height - 1 - y : y;
         LICE_pixel* line = bits + static_cast<long>(row) * span;
         for (int gx = 0; gx < glyph.width; ++gx) {
             const int x = originX + gx;
-            if (x < clip.left || x >= clip.right) continue;
-            const int a = glyph.coverage[static_cast<size_t>(gy) * glyph.width + gx] * colourAlpha / 255;
-            if (a == 0) continue;
+            if (x < clip.left || x >= clip.right)
+                continue;
+            const int a =
+                glyph.coverage[static_cast<size_t>(gy) * glyph.width + gx] * colourAlpha / 255;
+            if (a == 0)
+                continue;
             LICE_pixel& pixel = line[x];
             LICE_pixel result = 0;
             for (int c = 0; c < 3; ++c) {

@@ -11,7 +11,7 @@
 // file (rendered with FreeType). Drawing on one font is serialised by its own lock, so editors
 // on different threads may share it.
 class LICE_CachedFont {
-public:
+  public:
     // Draw flags.
     static constexpr int DrawCentre = 0x1;
     static constexpr int DrawRight = 0x2;
@@ -47,7 +47,7 @@ public:
 
     static constexpr int kMaxPixelHeight = 1024;
 
-private:
+  private:
     struct Glyph;
 
     const Glyph* GlyphFor(unsigned char character);

@@ -5,23 +5,21 @@
 namespace {
 
 class Drawing : public EditorFixture {
-protected:
-    LICE_pixel Pixel(int x, int y) const
-    {
+  protected:
+    LICE_pixel Pixel(int x, int y) const {
         LICE_SysBitmap* bitmap = graphics->DrawingBitmap();
         return bitmap->Bits()[y * bitmap->RowSpan() + x];
     }
 
-    void Fill(LICE_pixel colour)
-    {
+    void Fill(LICE_pixel colour) {
         LICE_SysBitmap* bitmap = graphics->DrawingBitmap();
         for (int y = 0; y < bitmap->Height(); ++y)
-            for (int x = 0; x < bitmap->Width(); ++x) bitmap->Bits()[y * bitmap->RowSpan() + x] = colour;
+            for (int x = 0; x < bitmap->Width(); ++x)
+                bitmap->Bits()[y * bitmap->RowSpan() + x] = colour;
     }
 
     // Whether the knob's rectangle shows exactly frame `frame` of its made-up strip.
-    ::testing::AssertionResult KnobShowsFrame(int frame)
-    {
+    ::testing::AssertionResult KnobShowsFrame(int frame) {
         const PixelRect& r = Control(kKnob)->Rect();
         for (int y = r.top; y < r.bottom; ++y)
             for (int x = r.left; x < r.right; ++x) {
@@ -40,14 +38,14 @@ protected:
 
 } // namespace
 
-TEST_F(Drawing, KnobShowsTheFrameItsValueSelects)
-{
+TEST_F(Drawing, KnobShowsTheFrameItsValueSelects) {
     struct Case {
         double value;
         int frame;
     };
-    const Case cases[] = {{0.0, 1}, {0.5, 16}, {1.0, 31}, {0.5 / 30, 2}, {0.5 / 30 - 1e-9, 1},
-                          {29.5 / 30, 31}, {-3.0, 1}};
+    const Case cases[] = {
+        {0.0, 1},        {0.5, 16}, {1.0, 31}, {0.5 / 30, 2}, {0.5 / 30 - 1e-9, 1},
+        {29.5 / 30, 31}, {-3.0, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "value " << c.value);
         Control(kKnob)->SetValue(c.value);
@@ -57,8 +55,7 @@ TEST_F(Drawing, KnobShowsTheFrameItsValueSelects)
     EXPECT_EQ(graphics->PresentCount(), 7);
 }
 
-TEST_F(Drawing, FrameOffsetsRoundToTheNearestRow)
-{
+TEST_F(Drawing, FrameOffsetsRoundToTheNearestRow) {
     // 100 rows in 3 frames: frames start at rows 0, 33 and 67 (33.3 and 66.7 rounded).
     LICE_MemBitmap* strip = MakeStrip(4, 100, 1);
     const FrameBitmap frames{strip, 4, 100, 3, false};
@@ -66,7 +63,8 @@ TEST_F(Drawing, FrameOffsetsRoundToTheNearestRow)
     const int expectedRow[] = {0, 33, 67};
     for (int frame = 1; frame <= 3; ++frame) {
         graphics->DrawBitmapFrame(frames, PixelRect{0, 0, 4, 33}, frame);
-        EXPECT_EQ((Pixel(0, 0) >> 8) & 255, LICE_pixel(expectedRow[frame - 1])) << "frame " << frame;
+        EXPECT_EQ((Pixel(0, 0) >> 8) & 255, LICE_pixel(expectedRow[frame - 1]))
+            << "frame " << frame;
     }
     const FrameBitmap single{strip, 4, 100, 1, false};
     graphics->DrawBitmapFrame(single, PixelRect{0, 0, 4, 33}, 5);
@@ -74,8 +72,7 @@ TEST_F(Drawing, FrameOffsetsRoundToTheNearestRow)
     delete strip;
 }
 
-TEST_F(Drawing, OnlyChangedControlsAreCollectedAndRedrawn)
-{
+TEST_F(Drawing, OnlyChangedControlsAreCollectedAndRedrawn) {
     graphics->RedrawArea(kWhole);
     PixelRect dirty;
     ASSERT_FALSE(graphics->CollectDirtyArea(dirty)) << "a full pass leaves nothing dirty";
@@ -86,7 +83,8 @@ TEST_F(Drawing, OnlyChangedControlsAreCollectedAndRedrawn)
     graphics->ParameterChangedInCore(1, 1.0, true);
     graphics->ParameterChangedInCore(2, 0.0, false); // unchanged: not dirty
     ASSERT_TRUE(graphics->CollectDirtyArea(dirty));
-    EXPECT_EQ(dirty, (PixelRect{10, 10, 120, 81})) << "knob (10,10)-(50,81) with toggle (100,40)-(120,50)";
+    EXPECT_EQ(dirty, (PixelRect{10, 10, 120, 81}))
+        << "knob (10,10)-(50,81) with toggle (100,40)-(120,50)";
 
     const LICE_pixel sentinel = 0x12345678;
     Fill(sentinel);
@@ -119,8 +117,7 @@ TEST_F(Drawing, OnlyChangedControlsAreCollectedAndRedrawn)
     }
 }
 
-TEST_F(Drawing, BitmapCacheDecodesEachIdOnceForEveryEditor)
-{
+TEST_F(Drawing, BitmapCacheDecodesEachIdOnceForEveryEditor) {
     StripGraphics::Register(7101, 8, 8, 2);
     StripGraphics other(&plug, 10, 10);
     const FrameBitmap first = graphics->LoadFrameBitmap(7101, "a.png", 2);

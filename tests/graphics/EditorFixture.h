@@ -15,7 +15,7 @@
 //   4 URL area (150, 60) to (250, 160) with a second address
 // Image ids are offset per fixture user so tests sharing a process share no cache entries.
 class EditorFixture : public ::testing::Test {
-protected:
+  protected:
     static constexpr int kBackground = 0;
     static constexpr int kKnob = 1;
     static constexpr int kSelector = 2;

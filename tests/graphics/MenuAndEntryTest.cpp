@@ -7,8 +7,7 @@
 
 namespace {
 
-std::string Shown(const IPopupMenu& menu, int item)
-{
+std::string Shown(const IPopupMenu& menu, int item) {
     TextBuffer text;
     menu.ShownLabel(item, text);
     return text.Get();
@@ -16,7 +15,7 @@ std::string Shown(const IPopupMenu& menu, int item)
 
 // Remembers what it was given as text and which menu it showed.
 class RecordingControl : public IControl {
-public:
+  public:
     using IControl::IControl;
     void Draw(IGraphics*) override {}
     void SetTextFromEntry(const char* text) override { received = text; }
@@ -24,10 +23,9 @@ public:
 };
 
 class MenuCapture : public StripGraphics {
-public:
+  public:
     using StripGraphics::StripGraphics;
-    IPopupMenu* PopupMenuAt(IPopupMenu& menu, const PixelRect& rect) override
-    {
+    IPopupMenu* PopupMenuAt(IPopupMenu& menu, const PixelRect& rect) override {
         labels.clear();
         for (int i = 0; i < menu.NItems(); ++i)
             labels += Shown(menu, i) + ((menu.ItemFlags(i) & IPopupMenu::ItemChecked) ? "* " : " ");
@@ -38,8 +36,7 @@ public:
 
 } // namespace
 
-TEST(PopupMenu, NumbersItemsDepthFirstAndFindsThemAgain)
-{
+TEST(PopupMenu, NumbersItemsDepthFirstAndFindsThemAgain) {
     // top: a, b > [x, y > [t1, t2]], c > [p, q, r]
     auto* deepest = new IPopupMenu;
     deepest->AddItem("t1");
@@ -66,8 +63,8 @@ TEST(PopupMenu, NumbersItemsDepthFirstAndFindsThemAgain)
         IPopupMenu* menu;
         int item;
     };
-    const Pick picks[] = {{0, &top, 0}, {2, &top, 2}, {4, first, 1}, {6, deepest, 1},
-                          {7, second, 0}, {9, second, 2}};
+    const Pick picks[] = {{0, &top, 0},    {2, &top, 2},   {4, first, 1},
+                          {6, deepest, 1}, {7, second, 0}, {9, second, 2}};
     for (const Pick& pick : picks) {
         SCOPED_TRACE(::testing::Message() << "command " << pick.command);
         EXPECT_EQ(top.ChooseCommand(pick.command), pick.menu);
@@ -86,8 +83,7 @@ TEST(PopupMenu, NumbersItemsDepthFirstAndFindsThemAgain)
     EXPECT_EQ(Shown(top, 0), "a");
 }
 
-TEST(TextEntry, StatesFollowTheBoxAndTheEditor)
-{
+TEST(TextEntry, StatesFollowTheBoxAndTheEditor) {
     TestPlug plug;
     RecordingControl control(&plug, PixelRect{0, 0, 10, 10}, -1);
     TextEntry entry;
@@ -104,7 +100,8 @@ TEST(TextEntry, StatesFollowTheBoxAndTheEditor)
     const Step steps[] = {
         {"focus gained", &TextEntry::FocusGained, EntryTyping},
         {"wheel while typing is ignored", &TextEntry::EditorWheelTurned, EntryTyping},
-        {"press in the editor while typing cancels", &TextEntry::EditorButtonPressed, EntryCancelRequested},
+        {"press in the editor while typing cancels", &TextEntry::EditorButtonPressed,
+         EntryCancelRequested},
         {"enter commits", &TextEntry::EnterPressed, EntryCommitRequested},
         {"escape cancels", &TextEntry::EscapePressed, EntryCancelRequested},
         {"losing the focus commits", &TextEntry::FocusLost, EntryCommitRequested},
@@ -128,14 +125,14 @@ TEST(TextEntry, StatesFollowTheBoxAndTheEditor)
     EXPECT_EQ(entry.Tick(), EntryTick::Redraw);
 }
 
-TEST(TextEntry, CharacterFilterFollowsTheParameterKind)
-{
+TEST(TextEntry, CharacterFilterFollowsTheParameterKind) {
     TestPlug plug;
     const std::string all = "+-.0123456789aZ ,";
     auto accepted = [&](const ICoreParameter* parameter) {
         std::string kept;
         for (char c : all)
-            if (EntryAcceptsCharacter(parameter, c)) kept += c;
+            if (EntryAcceptsCharacter(parameter, c))
+                kept += c;
         return kept;
     };
     EXPECT_EQ(accepted(plug.GetParam(0)), "+-.0123456789") << "continuous";
@@ -146,8 +143,7 @@ TEST(TextEntry, CharacterFilterFollowsTheParameterKind)
     EXPECT_TRUE(EntryAcceptsCharacter(plug.GetParam(2), 8)) << "backspace";
 }
 
-TEST(TextEntry, PromptsApplyTypedAndChosenValues)
-{
+TEST(TextEntry, PromptsApplyTypedAndChosenValues) {
     TestPlug plug;
     auto* graphics = new MenuCapture(&plug, 100, 100);
     auto* gain = new RecordingControl(&plug, PixelRect{10, 10, 50, 30}, 0);

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(PixelRect, EmptinessIntersectionUnionAndContainment)
-{
+TEST(PixelRect, EmptinessIntersectionUnionAndContainment) {
     const PixelRect none{};
     const PixelRect a{10, 10, 20, 20};
     {

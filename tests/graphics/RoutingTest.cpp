@@ -8,19 +8,16 @@ namespace {
 
 using Calls = std::vector<HostCall>;
 
-MouseMods Left()
-{
+MouseMods Left() {
     MouseMods mods;
     mods.left = true;
     return mods;
 }
 
-HostCall Begin(int index)
-{
+HostCall Begin(int index) {
     return {HostCall::Begin, index, 0.0};
 }
-HostCall End(int index)
-{
+HostCall End(int index) {
     return {HostCall::End, index, 0.0};
 }
 
@@ -28,8 +25,7 @@ class Routing : public EditorFixture {};
 
 } // namespace
 
-TEST_F(Routing, PressesFindTheTopmostControlAndGesturesReachTheHost)
-{
+TEST_F(Routing, PressesFindTheTopmostControlAndGesturesReachTheHost) {
     {
         SCOPED_TRACE("a click on the background begins no gesture");
         graphics->HandleMouseDown(5, 95, Left());
@@ -75,8 +71,7 @@ TEST_F(Routing, PressesFindTheTopmostControlAndGesturesReachTheHost)
     }
 }
 
-TEST_F(Routing, KnobDragFollowsGearingAndFineAdjustment)
-{
+TEST_F(Routing, KnobDragFollowsGearingAndFineAdjustment) {
     const double perPixel = 1.0 / (71.0 * 4.0);
     graphics->HandleMouseDown(30, 40, Left());
     {
@@ -117,8 +112,7 @@ TEST_F(Routing, KnobDragFollowsGearingAndFineAdjustment)
     }
 }
 
-TEST_F(Routing, SwitchesStepThroughTheirFramesAndWrap)
-{
+TEST_F(Routing, SwitchesStepThroughTheirFramesAndWrap) {
     const double expected[] = {0.5, 1.0, 0.0, 0.5};
     for (const double value : expected) {
         graphics->HandleMouseDown(105, 15, Left());
@@ -140,8 +134,7 @@ TEST_F(Routing, SwitchesStepThroughTheirFramesAndWrap)
         << Describe(plug.calls);
 }
 
-TEST_F(Routing, DoubleClickRestoresTheMirroredValue)
-{
+TEST_F(Routing, DoubleClickRestoresTheMirroredValue) {
     {
         SCOPED_TRACE("before any mirror the default is unknown and nothing changes");
         IKnobMultiControl loose(&plug, 0, 0, 0, FrameBitmap{});
@@ -164,8 +157,7 @@ TEST_F(Routing, DoubleClickRestoresTheMirroredValue)
     EXPECT_EQ(plug.GetParam(0)->value, 0.0);
 }
 
-TEST_F(Routing, WheelTurnsTheKnobInItsOwnGesture)
-{
+TEST_F(Routing, WheelTurnsTheKnobInItsOwnGesture) {
     graphics->HandleWheel(30, 40, {}, 1);
     EXPECT_NEAR(Value(kKnob), 0.51, 1e-12);
     EXPECT_EQ(plug.calls.size(), 3u) << Describe(plug.calls);
@@ -189,12 +181,11 @@ TEST_F(Routing, WheelTurnsTheKnobInItsOwnGesture)
     graphics->HandleWheel(190, 5, {}, -10);
     graphics->HandleMouseUp(30, 40, Left());
     EXPECT_NEAR(Value(kKnob), 0.9, 1e-12) << "while captured the wheel turns the captured knob";
-    EXPECT_EQ(plug.calls.size(), 3u) << "inside a drag the wheel opens no gesture of its own: "
-                                      << Describe(plug.calls);
+    EXPECT_EQ(plug.calls.size(), 3u)
+        << "inside a drag the wheel opens no gesture of its own: " << Describe(plug.calls);
 }
 
-TEST_F(Routing, UrlAreaOpensItsAddressesAndKeysFallBack)
-{
+TEST_F(Routing, UrlAreaOpensItsAddressesAndKeysFallBack) {
     graphics->HandleMouseDown(160, 70, Left());
     graphics->HandleMouseUp(160, 70, Left());
     EXPECT_EQ(graphics->UrlRequests(), 2) << "the headless layer cannot open pages";

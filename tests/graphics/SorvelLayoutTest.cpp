@@ -16,8 +16,7 @@
 namespace {
 
 // The core as Sorvel declares it: 33 parameters, the last left as the core creates it.
-std::unique_ptr<TestPlug> MakeSorvelPlug()
-{
+std::unique_ptr<TestPlug> MakeSorvelPlug() {
     auto plug = std::make_unique<TestPlug>(kNumSorvelParams, false);
     for (const SorvelParamDeclaration& p : kSorvelIntegerParams)
         plug->GetParam(p.index)->DeclareInteger(p.name, p.defaultValue, p.minimum, p.maximum);
@@ -33,27 +32,27 @@ struct Shown {
     int mode;
 };
 
-bool ShownBy(IControl* control, Shown& shown)
-{
+bool ShownBy(IControl* control, Shown& shown) {
     if (auto* knob = dynamic_cast<IKnobMultiControl*>(control)) {
         shown = {knob->Bitmap(), BlitCopy | BlitUseSourceAlpha};
         return true;
     }
     if (auto* bitmapControl = dynamic_cast<IBitmapControl*>(control)) {
         const int kind = bitmapControl->GetBlend().kind;
-        shown = {bitmapControl->Bitmap(), kind == BlendCopy ? BlitCopy : BlitCopy | BlitUseSourceAlpha};
+        shown = {bitmapControl->Bitmap(),
+                 kind == BlendCopy ? BlitCopy : BlitCopy | BlitUseSourceAlpha};
         return true;
     }
     return false;
 }
 
 // The editor as the blit rules compose it: each control's frame for its value, back to front.
-void Compose(IGraphics& graphics, LICE_MemBitmap& expected)
-{
+void Compose(IGraphics& graphics, LICE_MemBitmap& expected) {
     for (int i = 0; i < graphics.NControls(); ++i) {
         IControl* control = graphics.GetControl(i);
         Shown shown;
-        if (!ShownBy(control, shown)) continue;
+        if (!ShownBy(control, shown))
+            continue;
         const int n = shown.bitmap.frameCount;
         const int frame = n <= 1 ? 1 : 1 + static_cast<int>(0.5 + control->GetValue() * (n - 1));
         const int top = static_cast<int>(double(shown.bitmap.height) * (frame - 1) / n + 0.5);
@@ -63,8 +62,7 @@ void Compose(IGraphics& graphics, LICE_MemBitmap& expected)
     }
 }
 
-::testing::AssertionResult SamePixels(LICE_IBitmap& drawn, LICE_IBitmap& expected)
-{
+::testing::AssertionResult SamePixels(LICE_IBitmap& drawn, LICE_IBitmap& expected) {
     for (int y = 0; y < expected.Height(); ++y)
         for (int x = 0; x < expected.Width(); ++x) {
             const LICE_pixel a = drawn.Bits()[y * drawn.RowSpan() + x];
@@ -78,8 +76,7 @@ void Compose(IGraphics& graphics, LICE_MemBitmap& expected)
 
 } // namespace
 
-TEST(SorvelLayout, BuildsThe35ControlsInTheirPlaces)
-{
+TEST(SorvelLayout, BuildsThe35ControlsInTheirPlaces) {
     auto plug = MakeSorvelPlug();
     std::unique_ptr<IGraphics> graphics(BuildSorvelEditor(plug.get()));
     ASSERT_EQ(graphics->NControls(), kSorvelControlCount);
@@ -135,8 +132,7 @@ TEST(SorvelLayout, BuildsThe35ControlsInTheirPlaces)
     }
 }
 
-TEST(SorvelLayout, DrawsEveryControlsFrameOverTheBackground)
-{
+TEST(SorvelLayout, DrawsEveryControlsFrameOverTheBackground) {
     auto plug = MakeSorvelPlug();
     IGraphics* graphics = BuildSorvelEditor(plug.get());
     plug->AttachEditor(graphics);
@@ -151,9 +147,8 @@ TEST(SorvelLayout, DrawsEveryControlsFrameOverTheBackground)
         {"as attached", [](const ICoreParameter& p, int) { return p.value; }},
         {"all at maximum", [](const ICoreParameter& p, int) { return p.maximum; }},
         {"all at minimum", [](const ICoreParameter& p, int) { return p.minimum; }},
-        {"spread", [](const ICoreParameter& p, int i) {
-             return p.minimum + (p.maximum - p.minimum) * (i % 5) / 4.0;
-         }},
+        {"spread", [](const ICoreParameter& p,
+                      int i) { return p.minimum + (p.maximum - p.minimum) * (i % 5) / 4.0; }},
     };
     for (const State& state : states) {
         SCOPED_TRACE(state.name);

@@ -12,21 +12,18 @@ struct StripShape {
 };
 
 std::mutex registryLock;
-std::map<int, StripShape>& Shapes()
-{
+std::map<int, StripShape>& Shapes() {
     static std::map<int, StripShape> shapes;
     return shapes;
 }
-std::map<int, int>& Loads()
-{
+std::map<int, int>& Loads() {
     static std::map<int, int> loads;
     return loads;
 }
 
 } // namespace
 
-std::string Describe(const std::vector<HostCall>& calls)
-{
+std::string Describe(const std::vector<HostCall>& calls) {
     static const char* names[] = {"begin", "perform", "end", "menu", "resize"};
     std::string text;
     for (const HostCall& call : calls) {
@@ -40,12 +37,15 @@ std::string Describe(const std::vector<HostCall>& calls)
 
 TestPlug::TestPlug(int parameterCount, bool declareTestParameters)
     : IPlugBase(PlugConfig{parameterCount, "1-1 2-2", 1, "Test", "", "Velmora", 0x10000,
-                           FourCharCode("Tst1"), FourCharCode("Vlmr")})
-{
-    if (!declareTestParameters) return;
-    if (parameterCount > 0) GetParam(0)->DeclareContinuous("GAIN", 0.0, -18.0, 18.0, 0.01, "dB");
-    if (parameterCount > 1) GetParam(1)->DeclareInteger("SWITCH", 0, 0, 1);
-    if (parameterCount > 2) GetParam(2)->DeclareInteger("SELECT", 0, 0, 2);
+                           FourCharCode("Tst1"), FourCharCode("Vlmr")}) {
+    if (!declareTestParameters)
+        return;
+    if (parameterCount > 0)
+        GetParam(0)->DeclareContinuous("GAIN", 0.0, -18.0, 18.0, 0.01, "dB");
+    if (parameterCount > 1)
+        GetParam(1)->DeclareInteger("SWITCH", 0, 0, 1);
+    if (parameterCount > 2)
+        GetParam(2)->DeclareInteger("SELECT", 0, 0, 2);
     if (parameterCount > 3) {
         ICoreParameter* choice = GetParam(3);
         choice->DeclareEnumerated("CHOICE", 1, 3);
@@ -55,39 +55,32 @@ TestPlug::TestPlug(int parameterCount, bool declareTestParameters)
     }
 }
 
-void TestPlug::BeginHostEdit(int index)
-{
+void TestPlug::BeginHostEdit(int index) {
     calls.push_back({HostCall::Begin, index, 0.0});
 }
 
-void TestPlug::SendHostEdit(int index, double normalised)
-{
+void TestPlug::SendHostEdit(int index, double normalised) {
     calls.push_back({HostCall::Perform, index, normalised});
 }
 
-void TestPlug::EndHostEdit(int index)
-{
+void TestPlug::EndHostEdit(int index) {
     calls.push_back({HostCall::End, index, 0.0});
 }
 
-void TestPlug::PopupHostParamMenu(int index, int x, int y)
-{
+void TestPlug::PopupHostParamMenu(int index, int x, int y) {
     calls.push_back({HostCall::HostMenu, index, double(x), y});
 }
 
-void TestPlug::HostTimeSignature(int* numerator, int* denominator)
-{
+void TestPlug::HostTimeSignature(int* numerator, int* denominator) {
     *numerator = 4;
     *denominator = 4;
 }
 
-void TestPlug::ResizeEditorWindow(int width, int height)
-{
+void TestPlug::ResizeEditorWindow(int width, int height) {
     calls.push_back({HostCall::Resize, width, double(height)});
 }
 
-LICE_MemBitmap* MakeStrip(int width, int frameHeight, int frames)
-{
+LICE_MemBitmap* MakeStrip(int width, int frameHeight, int frames) {
     auto* strip = new LICE_MemBitmap(width, frameHeight * frames);
     for (int frame = 1; frame <= frames; ++frame)
         for (int y = 0; y < frameHeight; ++y) {
@@ -99,27 +92,25 @@ LICE_MemBitmap* MakeStrip(int width, int frameHeight, int frames)
     return strip;
 }
 
-void StripGraphics::Register(int id, int width, int frameHeight, int frames)
-{
+void StripGraphics::Register(int id, int width, int frameHeight, int frames) {
     std::lock_guard<std::mutex> guard(registryLock);
     Shapes()[id] = {width, frameHeight, frames};
 }
 
-LICE_IBitmap* StripGraphics::LoadResourceImage(int id, const char*)
-{
+LICE_IBitmap* StripGraphics::LoadResourceImage(int id, const char*) {
     StripShape shape;
     {
         std::lock_guard<std::mutex> guard(registryLock);
         auto found = Shapes().find(id);
-        if (found == Shapes().end()) return nullptr;
+        if (found == Shapes().end())
+            return nullptr;
         shape = found->second;
         ++Loads()[id];
     }
     return MakeStrip(shape.width, shape.frameHeight, shape.frames);
 }
 
-int StripGraphics::LoadCount(int id)
-{
+int StripGraphics::LoadCount(int id) {
     std::lock_guard<std::mutex> guard(registryLock);
     return Loads()[id];
 }

@@ -24,7 +24,7 @@ std::string Describe(const std::vector<HostCall>& calls);
 // (-18..18), 1 a two-state switch, 2 a three-position selector, 3 enumerated with display
 // texts; the rest stay as the core creates them (all of them, without the declarations).
 class TestPlug : public IPlugBase {
-public:
+  public:
     explicit TestPlug(int parameterCount = 8, bool declareTestParameters = true);
 
     void BeginHostEdit(int index) override;
@@ -48,7 +48,7 @@ LICE_MemBitmap* MakeStrip(int width, int frameHeight, int frames);
 
 // A headless editor whose images are made-up strips (MakeStrip) of registered shapes.
 class StripGraphics : public IGraphicsHeadless {
-public:
+  public:
     using IGraphicsHeadless::IGraphicsHeadless;
 
     // Loading id yields a strip of `frames` frames of w x h, as registered here.

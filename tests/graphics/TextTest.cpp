@@ -7,25 +7,24 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
 class Text : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         graphics = new StripGraphics(&plug, 120, 40);
         plug.AttachEditor(graphics);
         LICE_SysBitmap* bitmap = graphics->DrawingBitmap();
         for (int y = 0; y < bitmap->Height(); ++y)
-            for (int x = 0; x < bitmap->Width(); ++x) bitmap->Bits()[y * bitmap->RowSpan() + x] = 0xFFFFFFFF;
+            for (int x = 0; x < bitmap->Width(); ++x)
+                bitmap->Bits()[y * bitmap->RowSpan() + x] = 0xFFFFFFFF;
     }
 
     // Pixels that are no longer white, and the box around them.
-    int Inked(PixelRect& box) const
-    {
+    int Inked(PixelRect& box) const {
         LICE_SysBitmap* bitmap = graphics->DrawingBitmap();
         int count = 0;
         box = {};
@@ -44,8 +43,7 @@ protected:
 
 } // namespace
 
-TEST_F(Text, RenderTextDrawsAndMeasuresWhenAFontExists)
-{
+TEST_F(Text, RenderTextDrawsAndMeasuresWhenAFontExists) {
     TextStyle style;
     PixelRect rect{0, 0, 120, 40};
     EXPECT_TRUE(graphics->RenderText(style, "", rect)) << "an empty text needs no font";
@@ -87,8 +85,7 @@ TEST_F(Text, RenderTextDrawsAndMeasuresWhenAFontExists)
     EXPECT_GT(boldWidth.Width(), 0);
 }
 
-TEST(FontLocator, FindsNothingInAFolderWithoutFonts)
-{
+TEST(FontLocator, FindsNothingInAFolderWithoutFonts) {
     char folder[] = "/tmp/sorvel-fonts-XXXXXX";
     ASSERT_NE(mkdtemp(folder), nullptr);
     const char* folders[] = {folder, nullptr};
@@ -97,8 +94,8 @@ TEST(FontLocator, FindsNothingInAFolderWithoutFonts)
     EXPECT_STREQ(path, "");
 
     LICE_CachedFont font;
-    EXPECT_FALSE(font.SetFromFile((std::string(folder) + "/missing.ttf").c_str(), 12, 400, false, true,
-                                  LICE_CachedFont::kTakeOverFace));
+    EXPECT_FALSE(font.SetFromFile((std::string(folder) + "/missing.ttf").c_str(), 12, 400, false,
+                                  true, LICE_CachedFont::kTakeOverFace));
     LICE_Rect rect{0, 0, 0, 0};
     EXPECT_EQ(font.DrawText(nullptr, "x", -1, &rect, LICE_CachedFont::DrawMeasureOnly), 0);
     rmdir(folder);

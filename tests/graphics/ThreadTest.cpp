@@ -19,8 +19,7 @@ constexpr int kSwitchId = 8003;
 
 // Knobs on parameter 0 at x = 0, 50, 100 (the last also linked to parameter 1) and a selector
 // on parameter 2, over a 200 x 100 background.
-StripGraphics* BuildEditor(TestPlug& plug)
-{
+StripGraphics* BuildEditor(TestPlug& plug) {
     StripGraphics::Register(kBackgroundId, 200, 100, 1);
     StripGraphics::Register(kKnobId, 40, 60, 31);
     StripGraphics::Register(kSwitchId, 20, 10, 3);
@@ -29,7 +28,8 @@ StripGraphics* BuildEditor(TestPlug& plug)
     for (int x : {0, 50, 100}) {
         auto* knob =
             new IKnobMultiControl(&plug, x, 0, 0, graphics->LoadFrameBitmap(kKnobId, "k.png", 31));
-        if (x == 100) knob->AddLinkedParameter(1);
+        if (x == 100)
+            knob->AddLinkedParameter(1);
         graphics->AddControl(knob);
     }
     graphics->AddControl(
@@ -38,10 +38,10 @@ StripGraphics* BuildEditor(TestPlug& plug)
 }
 
 // The frame byte a made-up strip leaves at the top-left pixel of a control.
-int DrawnFrame(IGraphics& graphics, const IControl& control)
-{
+int DrawnFrame(IGraphics& graphics, const IControl& control) {
     LICE_SysBitmap* bitmap = graphics.DrawingBitmap();
-    const LICE_pixel pixel = bitmap->Bits()[control.Rect().top * bitmap->RowSpan() + control.Rect().left];
+    const LICE_pixel pixel =
+        bitmap->Bits()[control.Rect().top * bitmap->RowSpan() + control.Rect().left];
     return int((pixel >> 16) & 255);
 }
 
@@ -49,8 +49,7 @@ int DrawnFrame(IGraphics& graphics, const IControl& control)
 
 // The audio thread mirrors values into the controls while the user-interface thread draws and
 // routes the mouse. Run under ThreadSanitizer; afterwards nothing may be left undrawn.
-TEST(GraphicsThreads, MirroringWhileDrawingAndRoutingLosesNoRedraw)
-{
+TEST(GraphicsThreads, MirroringWhileDrawingAndRoutingLosesNoRedraw) {
     TestPlug plug;
     StripGraphics* graphics = BuildEditor(plug);
     plug.AttachEditor(graphics);
@@ -68,7 +67,8 @@ TEST(GraphicsThreads, MirroringWhileDrawingAndRoutingLosesNoRedraw)
             PluginLockGuard guard(plug.Lock());
             const double normalised = (round % 97) / 96.0;
             graphics->ParameterChangedInCore(0, normalised, true);
-            graphics->ParameterChangedInCore(1, normalised, false); // a 0..1 range: plain = normalised
+            graphics->ParameterChangedInCore(1, normalised,
+                                             false); // a 0..1 range: plain = normalised
             graphics->ParameterChangedInCore(2, double(round % 3), false);
         }
         lastRound = round - 1;
@@ -78,7 +78,8 @@ TEST(GraphicsThreads, MirroringWhileDrawingAndRoutingLosesNoRedraw)
     left.left = true;
     for (int passes = 0; lastRound.load() < 0 || passes < kPasses; ++passes) {
         PixelRect dirty;
-        if (graphics->CollectDirtyArea(dirty)) graphics->RedrawArea(dirty);
+        if (graphics->CollectDirtyArea(dirty))
+            graphics->RedrawArea(dirty);
         const int y = 10 + passes % 40;
         graphics->HandleMouseDown(20, 30, left);
         graphics->HandleMouseDrag(20, y, left);
@@ -90,7 +91,8 @@ TEST(GraphicsThreads, MirroringWhileDrawingAndRoutingLosesNoRedraw)
 
     // When nothing is dirty any more, the screen shows every control's latest value.
     PixelRect dirty;
-    for (int pass = 0; pass < 3 && graphics->CollectDirtyArea(dirty); ++pass) graphics->RedrawArea(dirty);
+    for (int pass = 0; pass < 3 && graphics->CollectDirtyArea(dirty); ++pass)
+        graphics->RedrawArea(dirty);
     EXPECT_FALSE(graphics->CollectDirtyArea(dirty));
     for (int i = 1; i < graphics->NControls(); ++i) {
         IControl* control = graphics->GetControl(i);
