@@ -18,6 +18,9 @@ inline int Channel(LICE_pixel p, int index) {
 inline int Alpha(LICE_pixel p) {
     return int(p >> 24);
 }
+inline int ClampByte(int v) {
+    return std::clamp(v, 0, 255);
+}
 inline int ClampByte(int64_t v) {
     return int(std::clamp<int64_t>(v, 0, 255));
 }
