@@ -14,7 +14,7 @@ namespace artwork {
 namespace {
 
 // Vertical bands of the faceplate.
-constexpr double kRowATop = 26, kRowABottom = 177;
+constexpr double kRowATop = 21, kRowABottom = 177;
 constexpr double kRowBTop = 239, kRowBBottom = 406;
 constexpr double kPanelLeft = 8, kPanelRightMargin = 8;
 
@@ -139,6 +139,12 @@ bool PaintKnobLegends(cairo_t* cr, const ControlArt& art) {
                                   : Style(6.5, 1.0, 1.05, TextAlign::Centre);
     ok &= PrintLegend(cr, art.marks[1], cx, art.y - 3, top,
                       caption ? colour::kLegend : colour::kLegendDim);
+    if (!caption) {
+        // The unit follows the centre mark so that the mark itself stays over its tick.
+        TextStyle unit = Style(5.5, 0.8, 1.0, TextAlign::Left);
+        ok &= PrintLegend(cr, "dB", cx + TextWidth(art.marks[1], top) / 2 + 3, art.y - 3, unit,
+                          colour::kLegendDim);
+    }
     return ok;
 }
 
