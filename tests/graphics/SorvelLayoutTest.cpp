@@ -6,6 +6,7 @@
 #include "graphics/IKnobMultiControl.h"
 #include "graphics/ISwitchControl.h"
 #include "graphics/IURLControl.h"
+#include "graphics/ResourceImage.h"
 #include "lice/BlitBitmap.h"
 #include "lice/LICE_SysBitmap.h"
 
@@ -123,6 +124,15 @@ TEST(SorvelLayout, BuildsThe35ControlsInTheirPlaces) {
     EXPECT_NE(std::string(url->Address()).find("/product/sorvel/"), std::string::npos);
     EXPECT_EQ(graphics->ControlUnder(1100, 450), 34);
     EXPECT_EQ(graphics->ControlUnder(1000, 5), 0);
+
+    {
+        SCOPED_TRACE("images are found by id; the name only has to end in .png");
+        std::unique_ptr<LICE_IBitmap> image(LoadResourceImage(133, "any/name.PNG"));
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(image->Width(), 150);
+        EXPECT_EQ(std::unique_ptr<LICE_IBitmap>(LoadResourceImage(133, "OVER.png.bmp")), nullptr);
+        EXPECT_EQ(std::unique_ptr<LICE_IBitmap>(LoadResourceImage(135, "OVER.png")), nullptr);
+    }
 
     std::unique_ptr<IGraphics> second(BuildSorvelEditor(plug.get()));
     for (int i = 0; i <= 33; ++i) {
