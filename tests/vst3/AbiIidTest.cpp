@@ -45,14 +45,14 @@ struct KnownId {
 TEST(AbiIid, ByteOrderMatchesTheWorkedExamples) {
     {
         SCOPED_TRACE("IComponent, big-endian (Linux) order");
-        const UidBytes b = makeUidBytes(0xE831FF31, 0xF2D54301, 0x928EBBEE, 0x25697802,
-                                        UidByteOrder::bigEndian);
+        const UidBytes b =
+            makeUidBytes(0xE831FF31, 0xF2D54301, 0x928EBBEE, 0x25697802, UidByteOrder::bigEndian);
         EXPECT_EQ(hexBytes(b.bytes), "E831FF31F2D54301928EBBEE25697802");
     }
     {
         SCOPED_TRACE("IComponent, COM (Windows) order");
-        const UidBytes b = makeUidBytes(0xE831FF31, 0xF2D54301, 0x928EBBEE, 0x25697802,
-                                        UidByteOrder::com);
+        const UidBytes b =
+            makeUidBytes(0xE831FF31, 0xF2D54301, 0x928EBBEE, 0x25697802, UidByteOrder::com);
         EXPECT_EQ(hexBytes(b.bytes), "31FF31E8D5F20143928EBBEE25697802");
     }
     {
@@ -73,6 +73,7 @@ TEST(AbiIid, ByteOrderMatchesTheWorkedExamples) {
 }
 
 TEST(AbiIid, EveryInterfaceCarriesItsPublishedId) {
+    // clang-format off
     const KnownId ids[] = {
         {"FUnknown", FUnknown::iid, {0x00000000, 0x00000000, 0xC0000000, 0x00000046}},
         {"IPluginBase", IPluginBase::iid, {0x22888DDB, 0x156E45AE, 0x8358B348, 0x08190625}},
@@ -115,6 +116,7 @@ TEST(AbiIid, EveryInterfaceCarriesItsPublishedId) {
         {"IComponentHandlerBusActivation", Vst::IComponentHandlerBusActivation_iid, {0x067D02C1, 0x5B4E274D, 0xA92D90FD, 0x6EAF7240}},
         {"IStreamAttributes", IStreamAttributes_iid, {0xD6CE2FFC, 0xEFAF4B8C, 0x9E74F1BB, 0x12DA44B4}},
     };
+    // clang-format on
     for (const KnownId& id : ids) {
         SCOPED_TRACE(id.name);
         const UidBytes expected = makeUidBytes(id.words[0], id.words[1], id.words[2], id.words[3]);

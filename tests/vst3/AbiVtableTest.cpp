@@ -27,8 +27,7 @@ using namespace Steinberg::Vst;
 
 namespace {
 
-template <class MemberFn>
-long slotOf(MemberFn fn) {
+template <class MemberFn> long slotOf(MemberFn fn) {
     static_assert(sizeof(MemberFn) == 2 * sizeof(void*));
     std::uintptr_t raw[2];
     std::memcpy(raw, &fn, sizeof raw);
@@ -39,7 +38,7 @@ long slotOf(MemberFn fn) {
 
 } // namespace
 
-#define EXPECT_SLOT(Interface, method, slot) \
+#define EXPECT_SLOT(Interface, method, slot)                                                       \
     EXPECT_EQ(slotOf(&Interface::method), slot) << #Interface "::" #method
 
 TEST(AbiVtable, BaseAndFactoryInterfaces) {

@@ -63,9 +63,9 @@ TEST(HostingModule, LoadsABundleAndUnloadsItInOrder) {
         PClassInfo ci;
         ASSERT_EQ(f->getClassInfo(0, &ci), kResultOk);
         Vst::IComponent* component = nullptr;
-        ASSERT_EQ(f->createInstance(ci.cid, Vst::IComponent::iid,
-                                    reinterpret_cast<void**>(&component)),
-                  kResultOk);
+        ASSERT_EQ(
+            f->createInstance(ci.cid, Vst::IComponent::iid, reinterpret_cast<void**>(&component)),
+            kResultOk);
         EXPECT_EQ(component->initialize(nullptr), kResultOk);
         EXPECT_EQ(component->terminate(), kResultOk);
         EXPECT_EQ(component->release(), 0u);

@@ -16,7 +16,7 @@ int factoriesAlive = 0;
 CPluginFactory* factory = nullptr;
 
 class BundleFactory : public CPluginFactory {
-public:
+  public:
     using CPluginFactory::CPluginFactory;
     ~BundleFactory() override {
         --factoriesAlive;

@@ -21,7 +21,7 @@ constexpr FUID kNullCid{0x99999999, 0x22222222, 0x33333333, 0x44444444};
 int liveInstances = 0;
 
 class Dummy : public Vst::SingleComponentEffect {
-public:
+  public:
     Dummy() { ++liveInstances; }
     ~Dummy() override { --liveInstances; }
 };
@@ -142,8 +142,8 @@ TEST(SdkFactory, CreateInstanceHandsOverExactlyOneReference) {
 
 TEST(SdkFactory, QueryInterfaceRefcountAndHostContext) {
     auto* factory = new CPluginFactory(PFactoryInfo());
-    for (const FUID* id : {&FUnknown::iid, &IPluginFactory::iid, &IPluginFactory2::iid,
-                           &IPluginFactory3::iid}) {
+    for (const FUID* id :
+         {&FUnknown::iid, &IPluginFactory::iid, &IPluginFactory2::iid, &IPluginFactory3::iid}) {
         void* obj = nullptr;
         ASSERT_EQ(factory->queryInterface(*id, &obj), kResultOk);
         EXPECT_EQ(obj, static_cast<IPluginFactory3*>(factory));
@@ -164,7 +164,7 @@ TEST(SdkFactory, QueryInterfaceRefcountAndHostContext) {
 
 TEST(SdkPluginView, DefaultsAndFrameReference) {
     class HookView : public CPluginView {
-    public:
+      public:
         using CPluginView::CPluginView;
         void attachedToParent() override { hooks += 'a'; }
         void removedFromParent() override { hooks += 'r'; }
@@ -204,7 +204,7 @@ TEST(SdkPluginView, DefaultsAndFrameReference) {
     {
         SCOPED_TRACE("the frame is held until replaced");
         class Frame : public FObject, public IPlugFrame {
-        public:
+          public:
             tresult PLUGIN_API resizeView(IPlugView*, ViewRect*) override { return kResultOk; }
             tresult PLUGIN_API queryInterface(const TUID _iid, void** obj) override {
                 return FObject::queryInterface(_iid, obj);

@@ -13,12 +13,12 @@ using namespace Steinberg;
 namespace {
 
 class Probe : public FObject {
-public:
+  public:
     explicit Probe(bool* destroyed) : destroyed(destroyed) {}
     ~Probe() override { *destroyed = true; }
     FOBJECT_TYPE(Probe, FObject)
 
-private:
+  private:
     bool* destroyed;
 };
 

@@ -16,7 +16,7 @@ using namespace Steinberg::Vst;
 namespace {
 
 class TestEffect : public SingleComponentEffect {
-public:
+  public:
     tresult PLUGIN_API initialize(FUnknown* context) override {
         const tresult result = SingleComponentEffect::initialize(context);
         if (result != kResultOk)
@@ -36,7 +36,7 @@ public:
 };
 
 class CountingHandler : public FObject, public IComponentHandler, public IComponentHandler2 {
-public:
+  public:
     tresult PLUGIN_API beginEdit(ParamID id) override { return record('b', id); }
     tresult PLUGIN_API performEdit(ParamID id, ParamValue) override { return record('p', id); }
     tresult PLUGIN_API endEdit(ParamID id) override { return record('e', id); }
@@ -58,7 +58,7 @@ public:
 
     std::string calls;
 
-private:
+  private:
     tresult record(char what, ParamID id) {
         calls += what;
         calls += std::to_string(id);
@@ -66,8 +66,7 @@ private:
     }
 };
 
-template <class I>
-void expectFace(TestEffect* effect, I* expected, const char* name) {
+template <class I> void expectFace(TestEffect* effect, I* expected, const char* name) {
     SCOPED_TRACE(name);
     void* obj = nullptr;
     const uint32 before = effect->getRefCount();
@@ -112,8 +111,8 @@ TEST(SdkSingleComponentEffect, QueryInterfaceFacesAndRefusals) {
         EXPECT_EQ(e->queryInterface(IConnectionPoint::iid, &obj), kNoInterface);
         EXPECT_EQ(obj, static_cast<void*>(e));
     }
-    for (const FUID* refused : {&IPlugView::iid, &IMidiMapping::iid,
-                                &IAudioPresentationLatency::iid, &IDependent_iid}) {
+    for (const FUID* refused :
+         {&IPlugView::iid, &IMidiMapping::iid, &IAudioPresentationLatency::iid, &IDependent_iid}) {
         void* obj = e;
         EXPECT_EQ(e->queryInterface(*refused, &obj), kNoInterface);
         EXPECT_EQ(obj, nullptr);

@@ -16,17 +16,17 @@ struct HandlerCall {
     enum Kind { beginEdit, performEdit, endEdit, restartComponent, createContextMenu, menuPopup };
 
     Kind kind;
-    Vst::ParamID id = Vst::kNoParamId;  // edits and createContextMenu (kNoParamId without one)
-    Vst::ParamValue value = 0.;         // performEdit
-    int32 flags = 0;                    // restartComponent
-    UCoord x = 0;                       // menuPopup
+    Vst::ParamID id = Vst::kNoParamId; // edits and createContextMenu (kNoParamId without one)
+    Vst::ParamValue value = 0.;        // performEdit
+    int32 flags = 0;                   // restartComponent
+    UCoord x = 0;                      // menuPopup
     UCoord y = 0;
 };
 
 class ComponentHandler : public FObject,
                          public Vst::IComponentHandler,
                          public Vst::IComponentHandler3 {
-public:
+  public:
     using Callback = std::function<void(const HandlerCall&)>;
 
     // Called on the plug-in's calling thread, after the call is recorded.
@@ -52,7 +52,7 @@ public:
 
     FOBJECT_TYPE(ComponentHandler, FObject)
 
-private:
+  private:
     mutable std::mutex mutex;
     std::vector<HandlerCall> calls;
     Callback callback;

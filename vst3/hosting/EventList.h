@@ -9,7 +9,7 @@
 namespace Steinberg::Hosting {
 
 class EventList : public FObject, public Vst::IEventList {
-public:
+  public:
     int32 PLUGIN_API getEventCount() override { return static_cast<int32>(events.size()); }
     // False for an index outside [0, count).
     tresult PLUGIN_API getEvent(int32 index, Vst::Event& e) override;
@@ -23,7 +23,7 @@ public:
 
     FOBJECT_TYPE(EventList, FObject)
 
-private:
+  private:
     std::vector<Vst::Event> events;
 };
 

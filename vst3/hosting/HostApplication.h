@@ -10,7 +10,7 @@
 namespace Steinberg::Hosting {
 
 class HostApplication : public FObject, public Vst::IHostApplication {
-public:
+  public:
     explicit HostApplication(std::u16string name);
 
     tresult PLUGIN_API getName(Vst::String128 name) override;
@@ -24,7 +24,7 @@ public:
 
     FOBJECT_TYPE(HostApplication, FObject)
 
-private:
+  private:
     std::u16string name;
 };
 

@@ -4,8 +4,7 @@
 
 namespace Steinberg::Hosting {
 
-template <class T>
-const T* HostAttributeList::find(AttrID id) const {
+template <class T> const T* HostAttributeList::find(AttrID id) const {
     if (id == nullptr)
         return nullptr;
     const auto found = values.find(id);
@@ -49,8 +48,7 @@ tresult PLUGIN_API HostAttributeList::setString(AttrID id, const Vst::TChar* str
     return kResultOk;
 }
 
-tresult PLUGIN_API HostAttributeList::getString(AttrID id, Vst::TChar* string,
-                                                uint32 sizeInBytes) {
+tresult PLUGIN_API HostAttributeList::getString(AttrID id, Vst::TChar* string, uint32 sizeInBytes) {
     const std::u16string* stored = find<std::u16string>(id);
     if (stored == nullptr || string == nullptr || sizeInBytes < sizeof(Vst::TChar))
         return kResultFalse;
@@ -60,8 +58,7 @@ tresult PLUGIN_API HostAttributeList::getString(AttrID id, Vst::TChar* string,
     return kResultOk;
 }
 
-tresult PLUGIN_API HostAttributeList::setBinary(AttrID id, const void* data,
-                                                uint32 sizeInBytes) {
+tresult PLUGIN_API HostAttributeList::setBinary(AttrID id, const void* data, uint32 sizeInBytes) {
     if (id == nullptr || (data == nullptr && sizeInBytes > 0))
         return kInvalidArgument;
     const auto* bytes = static_cast<const uint8*>(data);
@@ -69,8 +66,7 @@ tresult PLUGIN_API HostAttributeList::setBinary(AttrID id, const void* data,
     return kResultOk;
 }
 
-tresult PLUGIN_API HostAttributeList::getBinary(AttrID id, const void*& data,
-                                                uint32& sizeInBytes) {
+tresult PLUGIN_API HostAttributeList::getBinary(AttrID id, const void*& data, uint32& sizeInBytes) {
     const std::vector<uint8>* stored = find<std::vector<uint8>>(id);
     if (stored == nullptr)
         return kResultFalse;

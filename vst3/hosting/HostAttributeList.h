@@ -12,7 +12,7 @@
 namespace Steinberg::Hosting {
 
 class HostAttributeList : public FObject, public Vst::IAttributeList {
-public:
+  public:
     // Getters answer False for a missing key or a value of another type.
     tresult PLUGIN_API setInt(AttrID id, int64 value) override;
     tresult PLUGIN_API getInt(AttrID id, int64& value) override;
@@ -31,11 +31,10 @@ public:
 
     FOBJECT_TYPE(HostAttributeList, FObject)
 
-private:
+  private:
     using Value = std::variant<int64, double, std::u16string, std::vector<uint8>>;
 
-    template <class T>
-    const T* find(AttrID id) const;
+    template <class T> const T* find(AttrID id) const;
 
     std::map<std::string, Value> values;
 };

@@ -10,13 +10,12 @@
 namespace Steinberg::Hosting {
 
 class HostContextMenu : public FObject, public Vst::IContextMenu {
-public:
+  public:
     explicit HostContextMenu(ComponentHandler* handler) : owner(handler) {}
 
     int32 PLUGIN_API getItemCount() override { return static_cast<int32>(items.size()); }
     // `target` receives the item's target without an added reference.
-    tresult PLUGIN_API getItem(int32 index, Item& item,
-                               Vst::IContextMenuTarget** target) override;
+    tresult PLUGIN_API getItem(int32 index, Item& item, Vst::IContextMenuTarget** target) override;
     tresult PLUGIN_API addItem(const Item& item, Vst::IContextMenuTarget* target) override;
     // Removes the first item with the same tag and target.
     tresult PLUGIN_API removeItem(const Item& item, Vst::IContextMenuTarget* target) override;
@@ -28,7 +27,7 @@ public:
 
     FOBJECT_TYPE(HostContextMenu, FObject)
 
-private:
+  private:
     struct Entry {
         Item item;
         IPtr<Vst::IContextMenuTarget> target;

@@ -9,7 +9,7 @@
 namespace Steinberg::Hosting {
 
 class HostMessage : public FObject, public Vst::IMessage {
-public:
+  public:
     HostMessage();
 
     FIDString PLUGIN_API getMessageID() override;
@@ -22,7 +22,7 @@ public:
 
     FOBJECT_TYPE(HostMessage, FObject)
 
-private:
+  private:
     std::string messageId;
     bool hasId = false;
     IPtr<HostAttributeList> attributes;

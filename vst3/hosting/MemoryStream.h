@@ -11,7 +11,7 @@
 namespace Steinberg::Hosting {
 
 class MemoryStream : public FObject, public IBStream, public ISizeableStream {
-public:
+  public:
     MemoryStream() = default;
     explicit MemoryStream(std::vector<uint8> initialBytes) : bytes(std::move(initialBytes)) {}
 
@@ -42,7 +42,7 @@ public:
 
     FOBJECT_TYPE(MemoryStream, FObject)
 
-private:
+  private:
     static bool spend(int32& callsLeft);
 
     std::vector<uint8> bytes;

@@ -32,8 +32,7 @@ std::string Module::binaryPathForBundle(const std::string& path) {
 
 namespace {
 
-template <class Func>
-Func lookUp(void* handle, const char* name) {
+template <class Func> Func lookUp(void* handle, const char* name) {
     return reinterpret_cast<Func>(dlsym(handle, name));
 }
 

@@ -10,7 +10,7 @@
 namespace Steinberg::Hosting {
 
 class Module {
-public:
+  public:
     // Loads the bundle folder NAME.vst3 through Contents/<machine>-linux/NAME.so:
     // requires GetPluginFactory, ModuleEntry and ModuleExit, calls
     // ModuleEntry(handle) and takes one factory reference. Null on failure,
@@ -31,7 +31,7 @@ public:
     // path has no usable name.
     static std::string binaryPathForBundle(const std::string& bundlePath);
 
-private:
+  private:
     Module() = default;
 
     std::string bundlePath;

@@ -9,14 +9,13 @@
 namespace Steinberg::Hosting {
 
 class ParamValueQueue : public FObject, public Vst::IParamValueQueue {
-public:
+  public:
     explicit ParamValueQueue(Vst::ParamID id) : paramId(id) {}
 
     Vst::ParamID PLUGIN_API getParameterId() override { return paramId; }
     int32 PLUGIN_API getPointCount() override { return static_cast<int32>(points.size()); }
     // False for an index outside [0, count).
-    tresult PLUGIN_API getPoint(int32 index, int32& sampleOffset,
-                                Vst::ParamValue& value) override;
+    tresult PLUGIN_API getPoint(int32 index, int32& sampleOffset, Vst::ParamValue& value) override;
     // Inserts in offset order; a point at an offset already present replaces
     // its value. `index` receives the point's position.
     tresult PLUGIN_API addPoint(int32 sampleOffset, Vst::ParamValue value, int32& index) override;
@@ -29,7 +28,7 @@ public:
 
     FOBJECT_TYPE(ParamValueQueue, FObject)
 
-private:
+  private:
     struct Point {
         int32 sampleOffset;
         Vst::ParamValue value;

@@ -10,7 +10,7 @@
 namespace Steinberg::Hosting {
 
 class ParameterChanges : public FObject, public Vst::IParameterChanges {
-public:
+  public:
     int32 PLUGIN_API getParameterCount() override { return static_cast<int32>(queues.size()); }
     // Null for an index outside [0, count). Not an added reference.
     Vst::IParamValueQueue* PLUGIN_API getParameterData(int32 index) override;
@@ -28,7 +28,7 @@ public:
 
     FOBJECT_TYPE(ParameterChanges, FObject)
 
-private:
+  private:
     std::vector<IPtr<ParamValueQueue>> queues;
 };
 

@@ -7,7 +7,7 @@
 namespace Steinberg::Vst {
 
 class AudioBus : public Bus {
-public:
+  public:
     AudioBus(const TChar* name, BusType busType, int32 flags, SpeakerArrangement arr)
         : Bus(name, busType, flags), speakerArr(arr) {}
 
@@ -21,7 +21,7 @@ public:
 
     FOBJECT_TYPE(Vst::AudioBus, Bus)
 
-private:
+  private:
     SpeakerArrangement speakerArr;
 };
 

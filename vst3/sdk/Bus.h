@@ -9,7 +9,7 @@
 namespace Steinberg::Vst {
 
 class Bus : public FObject {
-public:
+  public:
     Bus(const TChar* name, BusType busType, int32 flags);
 
     // Buses start inactive whatever their flags: the host activates them.
@@ -27,7 +27,7 @@ public:
 
     FOBJECT_TYPE(Vst::Bus, FObject)
 
-private:
+  private:
     std::u16string name;
     BusType busType;
     int32 flags;

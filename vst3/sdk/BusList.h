@@ -9,7 +9,7 @@
 namespace Steinberg::Vst {
 
 class BusList : public FObject {
-public:
+  public:
     BusList(MediaType mediaType, BusDirection dir) : type(mediaType), direction(dir) {}
 
     MediaType getType() const { return type; }
@@ -30,7 +30,7 @@ public:
 
     FOBJECT_TYPE(Vst::BusList, FObject)
 
-private:
+  private:
     MediaType type;
     BusDirection direction;
     std::vector<IPtr<Bus>> buses;

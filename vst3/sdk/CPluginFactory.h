@@ -11,7 +11,7 @@
 namespace Steinberg {
 
 class CPluginFactory : public IPluginFactory3 {
-public:
+  public:
     // Returns a new object with one reference (the caller's), or null.
     using CreateFunction = FUnknown* (*)(void* context);
 
@@ -24,11 +24,9 @@ public:
     // False for a null record or function. 8-bit records are also widened
     // byte by byte for getClassInfoUnicode.
     bool registerClass(const PClassInfo* info, CreateFunction createFunc, void* context = nullptr);
-    bool registerClass(const PClassInfo2* info, CreateFunction createFunc,
-                       void* context = nullptr);
+    bool registerClass(const PClassInfo2* info, CreateFunction createFunc, void* context = nullptr);
     // Classes registered wide are not served through getClassInfo/getClassInfo2.
-    bool registerClass(const PClassInfoW* info, CreateFunction createFunc,
-                       void* context = nullptr);
+    bool registerClass(const PClassInfoW* info, CreateFunction createFunc, void* context = nullptr);
     bool isClassRegistered(const FUID& cid) const;
     void removeAllClasses() { classes.clear(); }
 
@@ -50,7 +48,7 @@ public:
     tresult PLUGIN_API createInstance(FIDString cid, FIDString _iid, void** obj) override;
     tresult PLUGIN_API setHostContext(FUnknown* context) override;
 
-private:
+  private:
     struct ClassEntry {
         PClassInfo2 info8;
         PClassInfoW info16;

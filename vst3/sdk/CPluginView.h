@@ -8,7 +8,7 @@
 namespace Steinberg {
 
 class CPluginView : public FObject, public IPlugView {
-public:
+  public:
     explicit CPluginView(const ViewRect* rect = nullptr);
     ~CPluginView() override;
 
@@ -44,7 +44,7 @@ public:
 
     FOBJECT_TYPE(CPluginView, FObject)
 
-protected:
+  protected:
     ViewRect rect;
     void* systemWindow = nullptr;
     IPlugFrame* plugFrame = nullptr;

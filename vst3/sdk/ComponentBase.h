@@ -9,7 +9,7 @@
 namespace Steinberg::Vst {
 
 class ComponentBase : public FObject, public IPluginBase, public IConnectionPoint {
-public:
+  public:
     // Host UI thread. False when a context is already held; otherwise keeps
     // `context` (null included) with a reference of its own.
     tresult PLUGIN_API initialize(FUnknown* context) override;
@@ -33,10 +33,10 @@ public:
 
     FOBJECT_TYPE(ComponentBase, FObject)
 
-protected:
+  protected:
     ComponentBase() = default;
 
-private:
+  private:
     IPtr<FUnknown> hostContext;
     IPtr<IConnectionPoint> peerConnection;
 };

@@ -8,7 +8,7 @@
 namespace Steinberg::Vst {
 
 class ComponentStateBridge : public IComponent {
-public:
+  public:
     tresult PLUGIN_API setState(IBStream* state) final { return setProcessorState(state); }
     tresult PLUGIN_API getState(IBStream* state) final { return getProcessorState(state); }
 

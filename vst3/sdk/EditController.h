@@ -10,7 +10,7 @@
 namespace Steinberg::Vst {
 
 class EditController : public ComponentBase, public IEditController, public IEditController2 {
-public:
+  public:
     tresult PLUGIN_API initialize(FUnknown* context) override;
     // Also releases the component handler.
     tresult PLUGIN_API terminate() override;
@@ -64,12 +64,12 @@ public:
 
     FOBJECT_TYPE(EditController, ComponentBase)
 
-protected:
+  protected:
     EditController() = default;
 
     ParameterContainer parameters;
 
-private:
+  private:
     IPtr<IComponentHandler> componentHandler;
     IPtr<IComponentHandler2> componentHandler2;
     static inline KnobMode hostKnobMode = kCircularMode;

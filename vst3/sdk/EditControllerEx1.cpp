@@ -66,8 +66,7 @@ tresult PLUGIN_API EditControllerEx1::hasProgramPitchNames(ProgramListID, int32)
     return kResultFalse;
 }
 
-tresult PLUGIN_API EditControllerEx1::getProgramPitchName(ProgramListID, int32, int16,
-                                                          String128) {
+tresult PLUGIN_API EditControllerEx1::getProgramPitchName(ProgramListID, int32, int16, String128) {
     return kResultFalse;
 }
 
@@ -80,8 +79,7 @@ tresult PLUGIN_API EditControllerEx1::selectUnit(UnitID unitId) {
     return kResultTrue;
 }
 
-tresult PLUGIN_API EditControllerEx1::getUnitByBus(MediaType, BusDirection, int32, int32,
-                                                   UnitID&) {
+tresult PLUGIN_API EditControllerEx1::getUnitByBus(MediaType, BusDirection, int32, int32, UnitID&) {
     return kResultFalse;
 }
 

@@ -11,7 +11,7 @@
 namespace Steinberg::Vst {
 
 class EditControllerEx1 : public EditController, public IUnitInfo {
-public:
+  public:
     // Take over the caller's reference; false for null.
     bool addUnit(Unit* unit);
     bool addProgramList(ProgramList* list);
@@ -27,15 +27,15 @@ public:
     tresult PLUGIN_API getProgramListInfo(int32 listIndex, ProgramListInfo& info) override;
     tresult PLUGIN_API getProgramName(ProgramListID listId, int32 programIndex,
                                       String128 name) override;
-    tresult PLUGIN_API getProgramInfo(ProgramListID listId, int32 programIndex,
-                                      CString attributeId, String128 attributeValue) override;
+    tresult PLUGIN_API getProgramInfo(ProgramListID listId, int32 programIndex, CString attributeId,
+                                      String128 attributeValue) override;
     tresult PLUGIN_API hasProgramPitchNames(ProgramListID listId, int32 programIndex) override;
     tresult PLUGIN_API getProgramPitchName(ProgramListID listId, int32 programIndex,
                                            int16 midiPitch, String128 name) override;
     UnitID PLUGIN_API getSelectedUnit() override;
     tresult PLUGIN_API selectUnit(UnitID unitId) override;
-    tresult PLUGIN_API getUnitByBus(MediaType type, BusDirection dir, int32 busIndex,
-                                    int32 channel, UnitID& unitId) override;
+    tresult PLUGIN_API getUnitByBus(MediaType type, BusDirection dir, int32 busIndex, int32 channel,
+                                    UnitID& unitId) override;
     tresult PLUGIN_API setUnitProgramData(int32 listOrUnitId, int32 programIndex,
                                           IBStream* data) override;
 
@@ -45,10 +45,10 @@ public:
 
     FOBJECT_TYPE(EditControllerEx1, EditController)
 
-protected:
+  protected:
     EditControllerEx1() = default;
 
-private:
+  private:
     std::vector<IPtr<Unit>> units;
     std::vector<IPtr<ProgramList>> programLists;
     UnitID selectedUnit = kRootUnitId;

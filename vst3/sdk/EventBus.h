@@ -6,7 +6,7 @@
 namespace Steinberg::Vst {
 
 class EventBus : public Bus {
-public:
+  public:
     EventBus(const TChar* name, BusType busType, int32 flags, int32 channels)
         : Bus(name, busType, flags), channelCount(channels) {}
 
@@ -19,7 +19,7 @@ public:
 
     FOBJECT_TYPE(Vst::EventBus, Bus)
 
-private:
+  private:
     int32 channelCount;
 };
 

@@ -11,17 +11,21 @@ using FClassID = const char*;
 
 // Declares a class's type name and its base in the type chain; put it in the
 // public section of every FObject descendant.
-#define FOBJECT_TYPE(className, baseClass)                                                   \
-    static ::Steinberg::FClassID getFClassID() { return #className; }                        \
-    ::Steinberg::FClassID isA() const override { return #className; }                        \
-    using baseClass::isA;                                                                    \
-    bool isTypeOf(::Steinberg::FClassID name, bool askBaseClass = true) const override {     \
-        return ::Steinberg::FObject::classIDsEqual(name, #className) ||                      \
-               (askBaseClass && baseClass::isTypeOf(name, true));                            \
+#define FOBJECT_TYPE(className, baseClass)                                                         \
+    static ::Steinberg::FClassID getFClassID() {                                                   \
+        return #className;                                                                         \
+    }                                                                                              \
+    ::Steinberg::FClassID isA() const override {                                                   \
+        return #className;                                                                         \
+    }                                                                                              \
+    using baseClass::isA;                                                                          \
+    bool isTypeOf(::Steinberg::FClassID name, bool askBaseClass = true) const override {           \
+        return ::Steinberg::FObject::classIDsEqual(name, #className) ||                            \
+               (askBaseClass && baseClass::isTypeOf(name, true));                                  \
     }
 
 class FObject : public FUnknown {
-public:
+  public:
     FObject() = default;
     FObject(const FObject&) = delete;
     FObject& operator=(const FObject&) = delete;
@@ -45,17 +49,16 @@ public:
     // Fixed in this build; only used to recover an FObject from an interface.
     static constexpr FUID iid{0x5F6D1C2A, 0x3B8E4A90, 0x9C41D7E2, 0x6A0B35F8};
 
-protected:
+  protected:
     // Stores the static_cast sub-object pointer with an added reference.
-    template <class I, class Self>
-    static tresult answer(Self* self, void** obj) {
+    template <class I, class Self> static tresult answer(Self* self, void** obj) {
         I* face = static_cast<I*>(self);
         face->addRef();
         *obj = face;
         return kResultOk;
     }
 
-private:
+  private:
     std::atomic<uint32> refCount{1};
 };
 

@@ -43,7 +43,7 @@ inline bool iidEqual(const void* a, const void* b) {
 }
 
 class FUID {
-public:
+  public:
     constexpr FUID() : data{} {}
     constexpr FUID(uint32 l1, uint32 l2, uint32 l3, uint32 l4) {
         const UidBytes b = makeUidBytes(l1, l2, l3, l4);
@@ -79,7 +79,7 @@ public:
     bool operator!=(const FUID& other) const { return !(*this == other); }
     bool operator<(const FUID& other) const { return std::memcmp(data, other.data, 16) < 0; }
 
-private:
+  private:
     uint32 word(int index) const;
 
     char data[16];

@@ -36,7 +36,7 @@ enum : tresult {
 #pragma pack(push, 16)
 
 class FUnknown {
-public:
+  public:
     // The id points at 16 raw bytes. On success *obj holds an added reference;
     // on failure it is set to null.
     virtual tresult PLUGIN_API queryInterface(const TUID _iid, void** obj) = 0;

@@ -30,7 +30,7 @@ struct ProcessSetup {
 };
 
 class IAudioProcessor : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API setBusArrangements(SpeakerArrangement* inputs, int32 numIns,
                                                   SpeakerArrangement* outputs, int32 numOuts) = 0;
     virtual tresult PLUGIN_API getBusArrangement(BusDirection dir, int32 index,
@@ -46,9 +46,8 @@ public:
 };
 
 class IAudioPresentationLatency : public FUnknown {
-public:
-    virtual tresult PLUGIN_API setAudioPresentationLatencySamples(BusDirection dir,
-                                                                  int32 busIndex,
+  public:
+    virtual tresult PLUGIN_API setAudioPresentationLatencySamples(BusDirection dir, int32 busIndex,
                                                                   uint32 latencyInSamples) = 0;
 
     static constexpr FUID iid{0x309ECE78, 0xEB7D4FAE, 0x8B2225D9, 0x09FD08B6};

@@ -8,7 +8,7 @@ namespace Steinberg {
 #pragma pack(push, 16)
 
 class IBStream : public FUnknown {
-public:
+  public:
     enum IStreamSeekMode { kIBSeekSet = 0, kIBSeekCur, kIBSeekEnd };
 
     // The count pointers are optional; a stream reports short reads through them.
@@ -21,7 +21,7 @@ public:
 };
 
 class ISizeableStream : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API getStreamSize(int64& size) = 0;
     virtual tresult PLUGIN_API setStreamSize(int64 size) = 0;
 

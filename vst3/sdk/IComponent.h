@@ -34,7 +34,7 @@ struct RoutingInfo {
 };
 
 class IComponent : public IPluginBase {
-public:
+  public:
     // Writes 16 bytes.
     virtual tresult PLUGIN_API getControllerClassId(TUID classId) = 0;
     virtual tresult PLUGIN_API setIoMode(IoMode mode) = 0;

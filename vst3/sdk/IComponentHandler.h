@@ -24,7 +24,7 @@ enum RestartFlags {
 #pragma pack(push, 16)
 
 class IComponentHandler : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API beginEdit(ParamID id) = 0;
     virtual tresult PLUGIN_API performEdit(ParamID id, ParamValue valueNormalized) = 0;
     virtual tresult PLUGIN_API endEdit(ParamID id) = 0;
@@ -34,7 +34,7 @@ public:
 };
 
 class IComponentHandler2 : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API setDirty(TBool state) = 0;
     virtual tresult PLUGIN_API requestOpenEditor(FIDString name) = 0;
     virtual tresult PLUGIN_API startGroupEdit() = 0;

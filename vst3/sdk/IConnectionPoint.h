@@ -8,7 +8,7 @@ namespace Steinberg::Vst {
 #pragma pack(push, 16)
 
 class IConnectionPoint : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API connect(IConnectionPoint* other) = 0;
     virtual tresult PLUGIN_API disconnect(IConnectionPoint* other) = 0;
     virtual tresult PLUGIN_API notify(IMessage* message) = 0;

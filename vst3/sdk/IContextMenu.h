@@ -29,14 +29,14 @@ struct IContextMenuItem {
 };
 
 class IContextMenuTarget : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API executeMenuItem(int32 tag) = 0;
 
     static constexpr FUID iid{0x3CDF2E75, 0x85D34144, 0xBF86D36B, 0xD7C4894D};
 };
 
 class IContextMenu : public FUnknown {
-public:
+  public:
     using Item = IContextMenuItem;
 
     virtual int32 PLUGIN_API getItemCount() = 0;
@@ -49,7 +49,7 @@ public:
 };
 
 class IComponentHandler3 : public FUnknown {
-public:
+  public:
     // paramID may be null (a menu not tied to a parameter). The caller owns the menu.
     virtual IContextMenu* PLUGIN_API createContextMenu(IPlugView* plugView,
                                                        const ParamID* paramID) = 0;

@@ -50,7 +50,7 @@ struct ParameterInfo {
 };
 
 class IEditController : public IPluginBase {
-public:
+  public:
     virtual tresult PLUGIN_API setComponentState(IBStream* state) = 0;
     virtual tresult PLUGIN_API setState(IBStream* state) = 0;
     virtual tresult PLUGIN_API getState(IBStream* state) = 0;
@@ -73,7 +73,7 @@ public:
 };
 
 class IEditController2 : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API setKnobMode(KnobMode mode) = 0;
     virtual tresult PLUGIN_API openHelp(TBool onlyCheck) = 0;
     virtual tresult PLUGIN_API openAboutBox(TBool onlyCheck) = 0;
@@ -82,7 +82,7 @@ public:
 };
 
 class IMidiMapping : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API getMidiControllerAssignment(int32 busIndex, int16 channel,
                                                            CtrlNumber midiControllerNumber,
                                                            ParamID& id) = 0;
@@ -93,8 +93,7 @@ public:
 #pragma pack(pop)
 
 // Four methods the plug-in never implements; only the id is needed to refuse it.
-inline constexpr FUID INoteExpressionController_iid{0xB7F8F859, 0x41234872, 0x91169581,
-                                                    0x4F3721A3};
+inline constexpr FUID INoteExpressionController_iid{0xB7F8F859, 0x41234872, 0x91169581, 0x4F3721A3};
 
 static_assert(sizeof(ParameterInfo) == 792 && alignof(ParameterInfo) == 8);
 static_assert(offsetof(ParameterInfo, id) == 0);

@@ -13,7 +13,7 @@ namespace Steinberg::Vst {
 struct NoteOnEvent {
     int16 channel;
     int16 pitch;
-    float tuning; // cents
+    float tuning;   // cents
     float velocity; // 0..1
     int32 length;
     int32 noteId;
@@ -110,7 +110,7 @@ struct Event {
 };
 
 class IEventList : public FUnknown {
-public:
+  public:
     virtual int32 PLUGIN_API getEventCount() = 0;
     virtual tresult PLUGIN_API getEvent(int32 index, Event& e) = 0;
     virtual tresult PLUGIN_API addEvent(Event& e) = 0;

@@ -9,7 +9,7 @@ namespace Steinberg::Vst {
 #pragma pack(push, 16)
 
 class IHostApplication : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API getName(String128 name) = 0;
     // Both ids are 16 raw bytes; a host message is asked for with cid = iid = IMessage::iid.
     virtual tresult PLUGIN_API createInstance(TUID cid, TUID _iid, void** obj) = 0;

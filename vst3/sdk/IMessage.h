@@ -9,7 +9,7 @@ namespace Steinberg::Vst {
 #pragma pack(push, 16)
 
 class IAttributeList : public FUnknown {
-public:
+  public:
     using AttrID = const char*;
 
     virtual tresult PLUGIN_API setInt(AttrID id, int64 value) = 0;
@@ -26,7 +26,7 @@ public:
 };
 
 class IMessage : public FUnknown {
-public:
+  public:
     virtual FIDString PLUGIN_API getMessageID() = 0;
     virtual void PLUGIN_API setMessageID(FIDString id) = 0;
     // Not an added reference: the list lives as long as the message.

@@ -10,7 +10,7 @@ namespace Steinberg::Vst {
 
 // The points of one parameter within a block, in sample-offset order.
 class IParamValueQueue : public FUnknown {
-public:
+  public:
     virtual ParamID PLUGIN_API getParameterId() = 0;
     virtual int32 PLUGIN_API getPointCount() = 0;
     virtual tresult PLUGIN_API getPoint(int32 index, int32& sampleOffset, ParamValue& value) = 0;
@@ -20,7 +20,7 @@ public:
 };
 
 class IParameterChanges : public FUnknown {
-public:
+  public:
     virtual int32 PLUGIN_API getParameterCount() = 0;
     virtual IParamValueQueue* PLUGIN_API getParameterData(int32 index) = 0;
     // The id travels by pointer.

@@ -33,7 +33,7 @@ struct ViewRect {
 };
 
 class IPlugView : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API isPlatformTypeSupported(FIDString type) = 0;
     virtual tresult PLUGIN_API attached(void* parent, FIDString type) = 0;
     virtual tresult PLUGIN_API removed() = 0;
@@ -51,7 +51,7 @@ public:
 };
 
 class IPlugFrame : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* newSize) = 0;
 
     static constexpr FUID iid{0x367FAF01, 0xAFA94693, 0x8D4DA2A0, 0xED0882A3};

@@ -8,7 +8,7 @@ namespace Steinberg {
 #pragma pack(push, 16)
 
 class IPlugViewContentScaleSupport : public FUnknown {
-public:
+  public:
     using ScaleFactor = float;
 
     virtual tresult PLUGIN_API setContentScaleFactor(ScaleFactor factor) = 0;

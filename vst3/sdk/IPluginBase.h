@@ -8,7 +8,7 @@ namespace Steinberg {
 #pragma pack(push, 16)
 
 class IPluginBase : public FUnknown {
-public:
+  public:
     // A result other than kResultOk makes the host release the object at once
     // without calling terminate().
     virtual tresult PLUGIN_API initialize(FUnknown* context) = 0;

@@ -118,7 +118,7 @@ struct PClassInfoW {
 };
 
 class IPluginFactory : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API getFactoryInfo(PFactoryInfo* info) = 0;
     virtual int32 PLUGIN_API countClasses() = 0;
     virtual tresult PLUGIN_API getClassInfo(int32 index, PClassInfo* info) = 0;
@@ -129,14 +129,14 @@ public:
 };
 
 class IPluginFactory2 : public IPluginFactory {
-public:
+  public:
     virtual tresult PLUGIN_API getClassInfo2(int32 index, PClassInfo2* info) = 0;
 
     static constexpr FUID iid{0x0007B650, 0xF24B4C0B, 0xA464EDB9, 0xF00B2ABB};
 };
 
 class IPluginFactory3 : public IPluginFactory2 {
-public:
+  public:
     virtual tresult PLUGIN_API getClassInfoUnicode(int32 index, PClassInfoW* info) = 0;
     virtual tresult PLUGIN_API setHostContext(FUnknown* context) = 0;
 

@@ -8,7 +8,7 @@ namespace Steinberg::Vst {
 #pragma pack(push, 16)
 
 class IProcessContextRequirements : public FUnknown {
-public:
+  public:
     enum Flags {
         kNeedSystemTime = 1 << 0,
         kNeedContinousTimeSamples = 1 << 1,

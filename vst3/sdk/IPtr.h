@@ -7,9 +7,8 @@
 
 namespace Steinberg {
 
-template <class I>
-class IPtr {
-public:
+template <class I> class IPtr {
+  public:
     IPtr() = default;
     // Shares the pointer: adds a reference of its own.
     IPtr(I* p) : ptr(p) {
@@ -49,14 +48,13 @@ public:
     I* operator->() const { return ptr; }
     explicit operator bool() const { return ptr != nullptr; }
 
-private:
+  private:
     I* ptr = nullptr;
 };
 
 // Queries `object` (any interface or implementation pointer) for I; empty
 // when the object does not offer it.
-template <class I, class T>
-IPtr<I> queryInterfacePtr(T* object) {
+template <class I, class T> IPtr<I> queryInterfacePtr(T* object) {
     I* out = nullptr;
     if (object == nullptr ||
         object->queryInterface(I::iid, reinterpret_cast<void**>(&out)) != kResultOk)

@@ -12,7 +12,7 @@ using FileDescriptor = int;
 
 // Implemented by the plug-in; called when the descriptor is readable.
 class IEventHandler : public FUnknown {
-public:
+  public:
     virtual void PLUGIN_API onFDIsSet(FileDescriptor fd) = 0;
 
     static constexpr FUID iid{0x561E65C9, 0x13A0496F, 0x813A2C35, 0x654D7983};
@@ -20,7 +20,7 @@ public:
 
 // Implemented by the plug-in; fires repeatedly until unregistered.
 class ITimerHandler : public FUnknown {
-public:
+  public:
     virtual void PLUGIN_API onTimer() = 0;
 
     static constexpr FUID iid{0x10BDD94F, 0x41424774, 0x821FAD8F, 0xECA72CA9};
@@ -28,7 +28,7 @@ public:
 
 // Implemented by the host; offered through the IPlugFrame and the factory context.
 class IRunLoop : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API registerEventHandler(IEventHandler* handler, FileDescriptor fd) = 0;
     virtual tresult PLUGIN_API unregisterEventHandler(IEventHandler* handler) = 0;
     virtual tresult PLUGIN_API registerTimer(ITimerHandler* handler,

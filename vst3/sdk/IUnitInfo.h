@@ -29,7 +29,7 @@ struct ProgramListInfo {
 };
 
 class IUnitInfo : public FUnknown {
-public:
+  public:
     virtual int32 PLUGIN_API getUnitCount() = 0;
     virtual tresult PLUGIN_API getUnitInfo(int32 unitIndex, UnitInfo& info) = 0;
     virtual int32 PLUGIN_API getProgramListCount() = 0;
@@ -52,7 +52,7 @@ public:
 };
 
 class IProgramListData : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API programDataSupported(ProgramListID listId) = 0;
     virtual tresult PLUGIN_API getProgramData(ProgramListID listId, int32 programIndex,
                                               IBStream* data) = 0;
@@ -63,7 +63,7 @@ public:
 };
 
 class IUnitData : public FUnknown {
-public:
+  public:
     virtual tresult PLUGIN_API unitDataSupported(UnitID unitId) = 0;
     virtual tresult PLUGIN_API getUnitData(UnitID unitId, IBStream* data) = 0;
     virtual tresult PLUGIN_API setUnitData(UnitID unitId, IBStream* data) = 0;

@@ -15,8 +15,8 @@ Parameter::Parameter(const ParameterInfo& paramInfo)
     : info(paramInfo), valueNormalized(paramInfo.defaultNormalizedValue) {}
 
 Parameter::Parameter(const TChar* title, ParamID tag, const TChar* units,
-                     ParamValue defaultValueNormalized, int32 stepCount, int32 flags,
-                     UnitID unitID, const TChar* shortTitle) {
+                     ParamValue defaultValueNormalized, int32 stepCount, int32 flags, UnitID unitID,
+                     const TChar* shortTitle) {
     info.id = tag;
     strncpy16(info.title, title, static_cast<int32>(std::size(info.title)));
     strncpy16(info.units, units, static_cast<int32>(std::size(info.units)));

@@ -9,7 +9,7 @@
 namespace Steinberg::Vst {
 
 class Parameter : public FObject {
-public:
+  public:
     Parameter();
     explicit Parameter(const ParameterInfo& info);
     // Texts are cut to 127 units; null leaves a field empty. The default is
@@ -42,7 +42,7 @@ public:
 
     FOBJECT_TYPE(Parameter, FObject)
 
-protected:
+  protected:
     ParameterInfo info{};
     ParamValue valueNormalized = 0.;
     int32 precision = 4;

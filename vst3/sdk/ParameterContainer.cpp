@@ -19,10 +19,9 @@ Parameter* ParameterContainer::addParameter(const ParameterInfo& info) {
     return addParameter(new Parameter(info));
 }
 
-Parameter* ParameterContainer::addParameter(const TChar* title, const TChar* units,
-                                            int32 stepCount, ParamValue defaultValueNormalized,
-                                            int32 flags, int32 tag, UnitID unitID,
-                                            const TChar* shortTitle) {
+Parameter* ParameterContainer::addParameter(const TChar* title, const TChar* units, int32 stepCount,
+                                            ParamValue defaultValueNormalized, int32 flags,
+                                            int32 tag, UnitID unitID, const TChar* shortTitle) {
     if (title == nullptr)
         return nullptr;
     const ParamID id = tag >= 0 ? static_cast<ParamID>(tag) : static_cast<ParamID>(params.size());

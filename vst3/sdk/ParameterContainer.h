@@ -11,7 +11,7 @@
 namespace Steinberg::Vst {
 
 class ParameterContainer {
-public:
+  public:
     void init(int32 initialSize = 10);
 
     // Takes over the caller's reference; returns `p` (null for null).
@@ -34,7 +34,7 @@ public:
     bool removeParameter(ParamID tag);
     void removeAll();
 
-private:
+  private:
     void rebuildIndex();
 
     std::vector<IPtr<Parameter>> params;

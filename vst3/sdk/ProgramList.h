@@ -10,7 +10,7 @@
 namespace Steinberg::Vst {
 
 class ProgramList : public FObject {
-public:
+  public:
     ProgramList(const TChar* name, ProgramListID listId, UnitID unitId);
 
     // Returns the new program's index.
@@ -27,7 +27,7 @@ public:
 
     FOBJECT_TYPE(ProgramList, FObject)
 
-private:
+  private:
     ProgramListInfo info{};
     UnitID unitId;
     std::vector<std::u16string> names;

@@ -37,8 +37,8 @@ int32 PLUGIN_API SingleComponentEffect::getBusCount(MediaType type, BusDirection
     return list ? list->size() : 0;
 }
 
-tresult PLUGIN_API SingleComponentEffect::getBusInfo(MediaType type, BusDirection dir,
-                                                     int32 index, BusInfo& info) {
+tresult PLUGIN_API SingleComponentEffect::getBusInfo(MediaType type, BusDirection dir, int32 index,
+                                                     BusInfo& info) {
     const BusList* list = getBusList(type, dir);
     const Bus* bus = list ? list->at(index) : nullptr;
     if (bus == nullptr)
@@ -53,8 +53,8 @@ tresult PLUGIN_API SingleComponentEffect::getRoutingInfo(RoutingInfo&, RoutingIn
     return kNotImplemented;
 }
 
-tresult PLUGIN_API SingleComponentEffect::activateBus(MediaType type, BusDirection dir,
-                                                      int32 index, TBool state) {
+tresult PLUGIN_API SingleComponentEffect::activateBus(MediaType type, BusDirection dir, int32 index,
+                                                      TBool state) {
     const BusList* list = getBusList(type, dir);
     Bus* bus = list ? list->at(index) : nullptr;
     if (bus == nullptr)
@@ -148,15 +148,15 @@ AudioBus* SingleComponentEffect::addAudioOutput(const TChar* name, SpeakerArrang
     return bus;
 }
 
-EventBus* SingleComponentEffect::addEventInput(const TChar* name, int32 channels,
-                                               BusType busType, int32 flags) {
+EventBus* SingleComponentEffect::addEventInput(const TChar* name, int32 channels, BusType busType,
+                                               int32 flags) {
     auto* bus = new EventBus(name, busType, flags, channels);
     eventInputs.append(bus);
     return bus;
 }
 
-EventBus* SingleComponentEffect::addEventOutput(const TChar* name, int32 channels,
-                                                BusType busType, int32 flags) {
+EventBus* SingleComponentEffect::addEventOutput(const TChar* name, int32 channels, BusType busType,
+                                                int32 flags) {
     auto* bus = new EventBus(name, busType, flags, channels);
     eventOutputs.append(bus);
     return bus;

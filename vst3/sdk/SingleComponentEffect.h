@@ -16,7 +16,7 @@ class SingleComponentEffect : public EditControllerEx1,
                               public ComponentStateBridge,
                               public IAudioProcessor,
                               public IProcessContextRequirements {
-public:
+  public:
     SingleComponentEffect();
 
     // Host UI thread. Creates no buses or parameters: subclasses add them after
@@ -81,7 +81,7 @@ public:
 
     FOBJECT_TYPE(SingleComponentEffect, EditControllerEx1)
 
-protected:
+  protected:
     ProcessSetup processSetup;
     uint32 processContextRequirements = 0;
     BusList audioInputs{kAudio, kInput};

@@ -9,7 +9,7 @@
 namespace Steinberg::Vst {
 
 class StringListParameter : public Parameter {
-public:
+  public:
     explicit StringListParameter(const ParameterInfo& info);
     // Flags are used as given; kIsList is only part of the default.
     StringListParameter(const TChar* title, ParamID tag, const TChar* units = nullptr,
@@ -30,7 +30,7 @@ public:
 
     FOBJECT_TYPE(StringListParameter, Parameter)
 
-private:
+  private:
     std::vector<std::u16string> strings;
 };
 

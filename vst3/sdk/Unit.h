@@ -8,7 +8,7 @@
 namespace Steinberg::Vst {
 
 class Unit : public FObject {
-public:
+  public:
     Unit(const TChar* name, UnitID unitId, UnitID parentUnitId = kRootUnitId,
          ProgramListID programListId = kNoProgramListId) {
         info.id = unitId;
@@ -22,7 +22,7 @@ public:
 
     FOBJECT_TYPE(Unit, FObject)
 
-private:
+  private:
     UnitInfo info{};
 };
 
