@@ -5,6 +5,7 @@
 #include "vst3/sdk/StringConvert.h"
 
 #include <cstring>
+#include <filesystem>
 
 namespace plughost {
 
@@ -23,8 +24,12 @@ std::string ToUtf8(const char16* text, int capacity) {
 }
 
 Status LoadBundle(const std::string& bundlePath, std::unique_ptr<Hosting::Module>& module) {
+    // The binary is named after the bundle folder, so "X.vst3/", "./X.vst3/." and "a/../X.vst3"
+    // must all come down to the folder's own name first.
+    std::error_code ec;
+    const std::filesystem::path canonical = std::filesystem::weakly_canonical(bundlePath, ec);
     std::string error;
-    module = Hosting::Module::load(bundlePath, error);
+    module = Hosting::Module::load(ec ? bundlePath : canonical.string(), error);
     if (!module)
         return Status::Fail("cannot load bundle '" + bundlePath + "': " + error);
     return Status::Ok();

@@ -46,31 +46,37 @@ private:
     std::uint32_t state = 0x2545F491u;
 };
 
-// Adds a plucked harmonic tone into both channels from `start` seconds on.
+// Adds a plucked harmonic tone into both channels from `start` seconds on. Each harmonic runs
+// as a rotating phasor under a decaying envelope, both updated by one multiplication a sample.
 void AddTone(AudioData& audio, double start, double hz, double amplitude, double decay,
              int harmonics, double pan) {
     const double rate = audio.sampleRate;
     const std::int64_t frames = audio.FrameCount();
     const auto first = static_cast<std::int64_t>(start * rate);
-    const double attack = 0.004 * rate;
+    const double attackSamples = 0.004 * rate;
     const double left = amplitude * std::cos(pan * std::numbers::pi / 2);
     const double right = amplitude * std::sin(pan * std::numbers::pi / 2);
     for (int k = 1; k <= harmonics; ++k) {
         if (k * hz >= 0.45 * rate)
             break;
-        const double weight = 1.0 / std::pow(k, 1.3);
         const double step = 2.0 * std::numbers::pi * k * hz / rate;
+        const double stepCos = std::cos(step);
+        const double stepSin = std::sin(step);
+        double re = std::cos(0.7 * k);
+        double im = std::sin(0.7 * k);
         // Upper harmonics die away faster, as on a plucked string.
         const double harmonicDecay = decay / (1.0 + 0.35 * (k - 1));
-        for (std::int64_t i = first; i < frames; ++i) {
+        const double fall = std::exp(-1.0 / (harmonicDecay * rate));
+        double envelope = 1.0 / std::pow(k, 1.3);
+        for (std::int64_t i = first; i < frames && envelope > 1e-6; ++i) {
             const double n = static_cast<double>(i - first);
-            const double envelope =
-                std::min(1.0, n / attack) * std::exp(-n / (harmonicDecay * rate));
-            if (envelope < 1e-5 && n > attack)
-                break;
-            const double v = weight * envelope * std::sin(step * n + 0.7 * k);
+            const double v = envelope * std::min(1.0, n / attackSamples) * im;
             audio.channels[0][static_cast<size_t>(i)] += left * v;
             audio.channels[1][static_cast<size_t>(i)] += right * v;
+            const double nextRe = re * stepCos - im * stepSin;
+            im = re * stepSin + im * stepCos;
+            re = nextRe;
+            envelope *= fall;
         }
     }
 }
