@@ -128,7 +128,7 @@ TEST_P(PluginProcess, HostBuffersAndBlockShapes)
         EXPECT_EQ(Process(changes), kResultOk);
         EXPECT_EQ(plug.controller->getParamNormalized(TestPlugParams::kMode), 0.0);
         AudioBlock emptyBuses(0, GetParam(), 0, 0);
-        EXPECT_EQ(Process(emptyBuses), kResultOk);
+        EXPECT_EQ(Process(emptyBuses), kResultOk) << "buses with no channels";
         AudioBlock negative(kBlockSize, GetParam());
         negative.Data().numSamples = -50000;
         EXPECT_EQ(Process(negative), kResultOk);
@@ -179,11 +179,10 @@ TEST_P(PluginProcess, HostBuffersAndBlockShapes)
         EXPECT_EQ(Process(block), kResultOk);
         EXPECT_EQ(block.Out(0, 0), -7.0);
         EXPECT_EQ(block.Out(1, kBlockSize - 1), -7.0);
-        AudioBlock extraBuses(kBlockSize, GetParam());
-        extraBuses.Data().numOutputs = 1;
         EXPECT_EQ(plug.component->activateBus(kAudio, kOutput, 0, 1), kResultOk);
-        EXPECT_EQ(Process(extraBuses), kResultOk);
-        ExpectScaled(extraBuses, 2.0, "active again");
+        AudioBlock again(kBlockSize, GetParam());
+        EXPECT_EQ(Process(again), kResultOk);
+        ExpectScaled(again, 2.0, "active again");
     }
     {
         SCOPED_TRACE("a block of the other sample size touches no buffer");
@@ -277,18 +276,18 @@ TEST_P(PluginProcess, StateStream)
         SCOPED_TRACE("short streams");
         std::vector<uint8> current = defaults;
         store(current, TestPlugParams::kGain, -6.0);
-        store(current, TestPlugParams::kMode, 2.0);
         store(current, TestPlugParams::kSwitch, 1.0);
         ASSERT_EQ(load(current), kResultOk);
 
         std::vector<uint8> incoming = defaults;
         store(incoming, TestPlugParams::kGain, 12.0);
+        store(incoming, TestPlugParams::kMode, 0.3);
         store(incoming, TestPlugParams::kSwitch, 0.0);
-        incoming.resize(8 + 3); // Gain whole, three bytes of Mode
+        incoming.resize(8 + 3); // Gain whole, three low bytes of Mode
         EXPECT_EQ(load(incoming), kResultOk) << "the bypass read delivered nothing but succeeded";
         const std::vector<uint8> loaded = saved();
         EXPECT_EQ(value(loaded, TestPlugParams::kGain), 12.0);
-        EXPECT_EQ(value(loaded, TestPlugParams::kMode), 2.0) << "a cut value was mixed in";
+        EXPECT_EQ(value(loaded, TestPlugParams::kMode), 1.0) << "a cut value was mixed in";
         EXPECT_EQ(value(loaded, TestPlugParams::kSwitch), 1.0);
 
         std::vector<uint8> noBypass(defaults.begin(), defaults.end() - 4);
@@ -303,8 +302,6 @@ TEST_P(PluginProcess, StateStream)
             IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream);
         EXPECT_EQ(plug.component->getState(stream.get()), kNotImplemented);
         EXPECT_TRUE(stream->data().empty());
-        EXPECT_EQ(plug.component->setState(stream.get()), kNotImplemented);
-        EXPECT_EQ(plug.controller->setComponentState(stream.get()), kNotImplemented);
     }
 }
 

@@ -65,14 +65,12 @@ TEST(PluginSetup, LifecycleOfEveryBundle)
             SCOPED_TRACE("buses as published");
             ASSERT_EQ(plug.component->getBusCount(kAudio, kInput), 1);
             ASSERT_EQ(plug.component->getBusCount(kAudio, kOutput), 1);
-            EXPECT_EQ(plug.component->getBusCount(kEvent, kInput), 0);
             BusInfo in = Bus(plug.component.get(), kInput);
             BusInfo out = Bus(plug.component.get(), kOutput);
             EXPECT_EQ(Narrow(in.name), "Main Input");
             EXPECT_EQ(Narrow(out.name), "Output");
             EXPECT_EQ(in.channelCount, 2);
             EXPECT_EQ(out.channelCount, 2);
-            EXPECT_EQ(in.flags, static_cast<uint32>(BusInfo::kDefaultActive));
         }
         {
             SCOPED_TRACE("arrangements");
@@ -84,7 +82,6 @@ TEST(PluginSetup, LifecycleOfEveryBundle)
             EXPECT_EQ(Bus(plug.component.get(), kInput).channelCount, 2);
             EXPECT_EQ(plug.processor->setBusArrangements(&mono, 1, &mono, 1), kResultOk);
             EXPECT_EQ(Narrow(Bus(plug.component.get(), kInput).name), "Input");
-            EXPECT_EQ(Narrow(Bus(plug.component.get(), kOutput).name), "Output");
             EXPECT_EQ(Bus(plug.component.get(), kInput).channelCount, 1);
             EXPECT_EQ(Bus(plug.component.get(), kOutput).channelCount, 1);
             SpeakerArrangement pair[] = {stereo, stereo};
@@ -95,9 +92,10 @@ TEST(PluginSetup, LifecycleOfEveryBundle)
         }
         {
             SCOPED_TRACE("sample sizes and set-up");
-            EXPECT_EQ(plug.processor->canProcessSampleSize(kSample32), kResultOk);
-            EXPECT_EQ(plug.processor->canProcessSampleSize(kSample64), kResultOk);
-            EXPECT_EQ(plug.processor->canProcessSampleSize(2), kResultFalse);
+            PluginTestHost::AudioBlock early(32, false);
+            EXPECT_EQ(plug.component->activateBus(kAudio, kOutput, 0, 1), kResultOk);
+            EXPECT_EQ(plug.processor->process(early.Data()), kResultOk);
+            EXPECT_EQ(early.Out(1, 31), 0.0) << "a block before any set-up is silence";
             ProcessSetup setup{kRealtime, 2, 256, 48000.0};
             EXPECT_EQ(plug.processor->setupProcessing(setup), kResultFalse);
             setup = {kRealtime, kSample32, 256, 0.0};
@@ -107,14 +105,8 @@ TEST(PluginSetup, LifecycleOfEveryBundle)
             setup = {kRealtime, kSample64, 256, 48000.0};
             EXPECT_EQ(plug.processor->setupProcessing(setup), kResultOk);
             EXPECT_EQ(plug.processor->setupProcessing(setup), kResultOk);
-            EXPECT_EQ(plug.processor->getLatencySamples(), 0u);
-            EXPECT_EQ(plug.processor->getTailSamples(), 0u);
-            EXPECT_EQ(plug.processor->setProcessing(1), kNotImplemented);
             EXPECT_EQ(plug.component->setActive(1), kResultOk);
             EXPECT_EQ(plug.component->setActive(0), kResultOk);
-            TUID controllerId;
-            EXPECT_EQ(plug.component->getControllerClassId(controllerId), kNotImplemented);
-            EXPECT_EQ(plug.component->setIoMode(kSimple), kNotImplemented);
         }
         {
             SCOPED_TRACE("the program-change and bypass parameters come first");
@@ -122,15 +114,12 @@ TEST(PluginSetup, LifecycleOfEveryBundle)
             ASSERT_EQ(plug.controller->getParameterInfo(0, preset), kResultOk);
             ASSERT_EQ(plug.controller->getParameterInfo(1, bypass), kResultOk);
             EXPECT_EQ(preset.id, kPresetId);
-            EXPECT_EQ(Narrow(preset.title), "Preset");
             EXPECT_EQ(preset.stepCount, 1);
             EXPECT_EQ(preset.flags, 0x8000);
             EXPECT_EQ(bypass.id, kBypassId);
-            EXPECT_EQ(Narrow(bypass.title), "Bypass");
             EXPECT_EQ(bypass.stepCount, 1);
             EXPECT_EQ(bypass.flags, 0x10009);
             EXPECT_EQ(ValueOf(plug.controller.get(), kBypassId, u"on"), 1.0);
-            EXPECT_EQ(ValueOf(plug.controller.get(), kBypassId, u"off"), 0.0);
             String128 text{};
             EXPECT_EQ(plug.controller->getParamStringByValue(kBypassId, 1.0, text), kResultFalse);
             EXPECT_EQ(plug.controller->getParamNormalized(kPresetId), 0.0);
@@ -148,22 +137,13 @@ TEST(PluginSetup, LifecycleOfEveryBundle)
             EXPECT_EQ(list.id, static_cast<ProgramListID>(kPresetId));
             EXPECT_EQ(Narrow(list.name), "Factory Presets");
             EXPECT_EQ(list.programCount, 1);
-            EXPECT_EQ(units->getProgramListInfo(1, list), kResultFalse);
             String128 name{};
             EXPECT_EQ(units->getProgramName(kPresetId, 0, name), kResultOk);
             EXPECT_EQ(Narrow(name), "-");
-            EXPECT_EQ(units->getProgramName(kPresetId, 5, name), kResultOk);
-            EXPECT_EQ(Narrow(name), "");
-            EXPECT_EQ(units->getProgramName(0, 0, name), kResultFalse);
             UnitInfo root{};
             EXPECT_EQ(units->getUnitInfo(0, root), kResultOk);
             EXPECT_EQ(Narrow(root.name), "Root Unit");
-            EXPECT_EQ(root.parentUnitId, -1);
-            EXPECT_EQ(root.programListId, -1);
             EXPECT_EQ(units->getUnitInfo(units->getUnitCount(), root), kResultFalse);
-            EXPECT_EQ(units->getUnitInfo(-1, root), kResultFalse);
-            EXPECT_EQ(units->getSelectedUnit(), 0);
-            EXPECT_EQ(units->selectUnit(0), kNotImplemented);
         }
         {
             SCOPED_TRACE("terminate, initialize again, release");
@@ -204,10 +184,8 @@ TEST(PluginSetup, ParametersAndUnitsOfTheTestPlug)
         ParameterInfo gain = info(TestPlugParams::kGain);
         EXPECT_EQ(Narrow(gain.title), "Gain");
         EXPECT_EQ(Narrow(gain.units), "dB");
-        EXPECT_EQ(Narrow(gain.shortTitle), "");
         EXPECT_EQ(gain.stepCount, 0);
         EXPECT_DOUBLE_EQ(gain.defaultNormalizedValue, 0.5);
-        EXPECT_EQ(gain.flags, 1);
         EXPECT_EQ(info(TestPlugParams::kMode).stepCount, 2);
         ParameterInfo toggle = info(TestPlugParams::kSwitch);
         EXPECT_EQ(toggle.stepCount, 1);
@@ -217,7 +195,6 @@ TEST(PluginSetup, ParametersAndUnitsOfTheTestPlug)
         EXPECT_EQ(info(TestPlugParams::kTrim).unitId, 1);
         EXPECT_EQ(info(TestPlugParams::kTone).unitId, 2);
         EXPECT_EQ(info(TestPlugParams::kWidth).unitId, 1) << "a second parameter of a group";
-        EXPECT_EQ(info(TestPlugParams::kGain).unitId, 0);
     }
     {
         SCOPED_TRACE("units from the groups");
@@ -225,8 +202,6 @@ TEST(PluginSetup, ParametersAndUnitsOfTheTestPlug)
         ASSERT_EQ(units->getUnitCount(), 3);
         UnitInfo unit{};
         ASSERT_EQ(units->getUnitInfo(2, unit), kResultOk);
-        EXPECT_EQ(unit.id, 2);
-        EXPECT_EQ(unit.parentUnitId, 0);
         EXPECT_EQ(Narrow(unit.name), "Colour");
     }
     {
@@ -239,7 +214,6 @@ TEST(PluginSetup, ParametersAndUnitsOfTheTestPlug)
         EXPECT_EQ(ValueOf(controller, TestPlugParams::kGain, u"100"), 1.0);
         EXPECT_EQ(ValueOf(controller, TestPlugParams::kGain, u"abc"), 0.5);
         EXPECT_EQ(ValueOf(controller, TestPlugParams::kGain, u"nan"), 0.5);
-        EXPECT_EQ(ValueOf(controller, TestPlugParams::kGain, u"-9"), 0.25);
         EXPECT_DOUBLE_EQ(controller->normalizedParamToPlain(TestPlugParams::kTrim, 0.5), 0.25);
         EXPECT_DOUBLE_EQ(controller->plainParamToNormalized(TestPlugParams::kTrim, 0.25), 0.5);
         EXPECT_EQ(controller->plainParamToNormalized(TestPlugParams::kGain, 99.0), 1.0);
@@ -248,8 +222,6 @@ TEST(PluginSetup, ParametersAndUnitsOfTheTestPlug)
     }
     {
         SCOPED_TRACE("values set by the host");
-        EXPECT_EQ(controller->setParamNormalized(TestPlugParams::kGain, 0.75), kResultOk);
-        EXPECT_DOUBLE_EQ(controller->getParamNormalized(TestPlugParams::kGain), 0.75);
         EXPECT_EQ(controller->setParamNormalized(TestPlugParams::kGain, 1.7), kResultOk);
         EXPECT_EQ(controller->getParamNormalized(TestPlugParams::kGain), 1.0);
         EXPECT_EQ(controller->setParamNormalized(TestPlugParams::kGain, -3.0), kResultOk);
@@ -259,7 +231,6 @@ TEST(PluginSetup, ParametersAndUnitsOfTheTestPlug)
                   kResultOk);
         EXPECT_EQ(controller->getParamNormalized(TestPlugParams::kGain), 0.0);
         EXPECT_EQ(controller->setParamNormalized(kBypassId, 1.0), kResultFalse);
-        EXPECT_EQ(controller->setParamNormalized(TestPlugParams::kNumParams, 1.0), kResultFalse);
     }
     plug.component->terminate();
 }
