@@ -13,20 +13,20 @@ namespace {
 
 // Normalised values outside 0..1 name no value of the range; under a fractional shape a
 // negative one would even give NaN.
-double ClampNormalised(double normalised)
-{
-    if (normalised < 0.0) return 0.0;
+double ClampNormalised(double normalised) {
+    if (normalised < 0.0)
+        return 0.0;
     return normalised > 1.0 ? 1.0 : normalised;
 }
 
 } // namespace
 
 IPlugParameter::IPlugParameter(const ICoreParameter* parameter, ParamID id, UnitID unit)
-    : coreParameter(parameter)
-{
+    : coreParameter(parameter) {
     info.id = id;
     info.unitId = unit;
-    if (!coreParameter) return;
+    if (!coreParameter)
+        return;
     str8ToStr16(info.title, coreParameter->name, 128);
     str8ToStr16(info.units, coreParameter->DisplayLabel(), 128);
     info.stepCount = coreParameter->kind == KindContinuous
@@ -39,9 +39,9 @@ IPlugParameter::IPlugParameter(const ICoreParameter* parameter, ParamID id, Unit
 }
 
 void IPlugParameter::DisplayText(const ICoreParameter& parameter, double normalised,
-                                 String128 text)
-{
-    if (!text) return;
+                                 String128 text) {
+    if (!text)
+        return;
     // Numbers are formatted into 32 characters, as the editor shows them.
     char formatted[32];
     parameter.FormatPlain(parameter.FromNormalised(ClampNormalised(normalised)), formatted,
@@ -49,9 +49,9 @@ void IPlugParameter::DisplayText(const ICoreParameter& parameter, double normali
     str8ToStr16(text, formatted, 128);
 }
 
-void IPlugParameter::toString(ParamValue normalised, String128 text) const
-{
-    if (!text) return;
+void IPlugParameter::toString(ParamValue normalised, String128 text) const {
+    if (!text)
+        return;
     if (!coreParameter) {
         text[0] = 0;
         return;
@@ -59,13 +59,13 @@ void IPlugParameter::toString(ParamValue normalised, String128 text) const
     DisplayText(*coreParameter, normalised, text);
 }
 
-bool IPlugParameter::fromString(const TChar* text, ParamValue& normalised) const
-{
+bool IPlugParameter::fromString(const TChar* text, ParamValue& normalised) const {
     char narrow[128];
     str16ToStr8(narrow, text, static_cast<int32>(sizeof narrow));
     // Only a decimal number counts; strtod alone would also take "nan" and "inf".
     const char* start = narrow;
-    while (std::isspace(static_cast<unsigned char>(*start))) ++start;
+    while (std::isspace(static_cast<unsigned char>(*start)))
+        ++start;
     const char* digits = *start == '+' || *start == '-' ? start + 1 : start;
     const bool isNumber = std::isdigit(static_cast<unsigned char>(digits[0])) ||
                           (digits[0] == '.' && std::isdigit(static_cast<unsigned char>(digits[1])));
@@ -74,12 +74,10 @@ bool IPlugParameter::fromString(const TChar* text, ParamValue& normalised) const
     return true;
 }
 
-ParamValue IPlugParameter::toPlain(ParamValue normalised) const
-{
+ParamValue IPlugParameter::toPlain(ParamValue normalised) const {
     return coreParameter ? coreParameter->FromNormalised(ClampNormalised(normalised)) : normalised;
 }
 
-ParamValue IPlugParameter::toNormalized(ParamValue plain) const
-{
+ParamValue IPlugParameter::toNormalized(ParamValue plain) const {
     return coreParameter ? coreParameter->ToNormalised(plain) : plain;
 }

@@ -6,7 +6,7 @@
 // Presents one core parameter to the host: its information record, display text and the
 // conversions between plain and normalised values, all computed from the core's record.
 class IPlugParameter : public Steinberg::Vst::Parameter {
-public:
+  public:
     // `coreParameter` is owned by the core, which outlives this object.
     IPlugParameter(const ICoreParameter* coreParameter, Steinberg::Vst::ParamID id,
                    Steinberg::Vst::UnitID unit);
@@ -26,6 +26,6 @@ public:
 
     FOBJECT_TYPE(IPlugParameter, Parameter)
 
-private:
+  private:
     const ICoreParameter* coreParameter;
 };

@@ -10,7 +10,7 @@
 // it. The core comes first among the bases so that the core's view of the object is the
 // object's address.
 class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect {
-public:
+  public:
     using ParamID = Steinberg::Vst::ParamID;
     using tresult = Steinberg::tresult;
 
@@ -68,8 +68,8 @@ public:
     tresult PLUGIN_API getEditorState(Steinberg::IBStream* state) override;
     tresult PLUGIN_API getParamStringByValue(ParamID id, Steinberg::Vst::ParamValue normalised,
                                              Steinberg::Vst::String128 text) override;
-    Steinberg::Vst::ParamValue PLUGIN_API plainParamToNormalized(
-        ParamID id, Steinberg::Vst::ParamValue plain) override;
+    Steinberg::Vst::ParamValue PLUGIN_API
+    plainParamToNormalized(ParamID id, Steinberg::Vst::ParamValue plain) override;
     Steinberg::Vst::ParamValue PLUGIN_API getParamNormalized(ParamID id) override;
     // Changes the core value only: no lock, no engine notification, no editor update.
     tresult PLUGIN_API setParamNormalized(ParamID id, Steinberg::Vst::ParamValue value) override;
@@ -114,11 +114,11 @@ public:
 
     FOBJECT_TYPE(IPlugVST3, SingleComponentEffect)
 
-protected:
+  protected:
     Steinberg::Vst::ProcessContext processContext{};
     PointerList<IPlugVST3View> views{false};
 
-private:
+  private:
     // The core and the controller both call their parameter list `parameters`.
     Steinberg::Vst::ParameterContainer& HostParameters() { return EditController::parameters; }
     bool IsCoreParameter(ParamID id) const { return id < static_cast<ParamID>(NParams()); }

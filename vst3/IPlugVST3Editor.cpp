@@ -11,50 +11,48 @@
 using namespace Steinberg;
 using namespace Steinberg::Vst;
 
-IPlugView* PLUGIN_API IPlugVST3::createView(FIDString name)
-{
-    if (!name || std::strcmp(name, ViewType::kEditor) != 0) return nullptr;
+IPlugView* PLUGIN_API IPlugVST3::createView(FIDString name) {
+    if (!name || std::strcmp(name, ViewType::kEditor) != 0)
+        return nullptr;
     // The new view holds a reference to this object; its own first reference is the caller's.
     auto* view = new IPlugVST3View(this);
     ViewCreated(view);
     return view;
 }
 
-void IPlugVST3::ViewCreated(IPlugVST3View* view)
-{
+void IPlugVST3::ViewCreated(IPlugVST3View* view) {
     views.Add(view);
 }
 
-void IPlugVST3::ViewDestroyed()
-{
+void IPlugVST3::ViewDestroyed() {
     views.DeleteAll();
 }
 
-IPlugFrame* IPlugVST3::EditorFrame() const
-{
+IPlugFrame* IPlugVST3::EditorFrame() const {
     const IPlugVST3View* view = FirstView();
     return view ? view->getFrame() : nullptr;
 }
 
-void IPlugVST3::ResizeEditorWindow(int width, int height)
-{
+void IPlugVST3::ResizeEditorWindow(int width, int height) {
     IPlugVST3View* view = FirstView();
-    if (!Editor() || !view || !view->getFrame()) return;
+    if (!Editor() || !view || !view->getFrame())
+        return;
     view->expectingResize = true;
     ViewRect size(0, 0, width, height);
     view->getFrame()->resizeView(view, &size);
 }
 
-void IPlugVST3::PopupHostParamMenu(int index, int x, int y)
-{
+void IPlugVST3::PopupHostParamMenu(int index, int x, int y) {
     IPlugVST3View* view = FirstView();
-    if (!view || index < 0) return;
-    IPtr<IComponentHandler3> handler =
-        queryInterfacePtr<IComponentHandler3>(getComponentHandler());
-    if (!handler) return;
+    if (!view || index < 0)
+        return;
+    IPtr<IComponentHandler3> handler = queryInterfacePtr<IComponentHandler3>(getComponentHandler());
+    if (!handler)
+        return;
     const ParamID id = static_cast<ParamID>(index);
     IContextMenu* menu = handler->createContextMenu(view, &id);
-    if (!menu) return;
+    if (!menu)
+        return;
     menu->popup(x, y);
     menu->release();
 }

@@ -12,52 +12,54 @@ using namespace Steinberg::Vst;
 
 // User-interface thread.
 tresult PLUGIN_API IPlugVST3::getParamStringByValue(ParamID id, ParamValue normalised,
-                                                    String128 text)
-{
-    if (!IsCoreParameter(id) || !text) return kResultFalse;
+                                                    String128 text) {
+    if (!IsCoreParameter(id) || !text)
+        return kResultFalse;
     IPlugParameter::DisplayText(*GetParam(static_cast<int>(id)), normalised, text);
     return kResultOk;
 }
 
 // User-interface thread.
-ParamValue PLUGIN_API IPlugVST3::plainParamToNormalized(ParamID id, ParamValue plain)
-{
-    if (!IsCoreParameter(id)) return plain;
+ParamValue PLUGIN_API IPlugVST3::plainParamToNormalized(ParamID id, ParamValue plain) {
+    if (!IsCoreParameter(id))
+        return plain;
     return GetParam(static_cast<int>(id))->ToNormalised(plain);
 }
 
 // User-interface thread.
-ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id)
-{
-    if (IsCoreParameter(id)) return GetParam(static_cast<int>(id))->GetNormalised();
-    if (id == BypassParamId) return bypassed ? 1.0 : 0.0;
+ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id) {
+    if (IsCoreParameter(id))
+        return GetParam(static_cast<int>(id))->GetNormalised();
+    if (id == BypassParamId)
+        return bypassed ? 1.0 : 0.0;
     return 0.0;
 }
 
 // User-interface thread.
-tresult PLUGIN_API IPlugVST3::setParamNormalized(ParamID id, ParamValue value)
-{
-    if (!IsCoreParameter(id)) return kResultFalse;
-    if (!std::isfinite(value)) return kResultFalse;
+tresult PLUGIN_API IPlugVST3::setParamNormalized(ParamID id, ParamValue value) {
+    if (!IsCoreParameter(id))
+        return kResultFalse;
+    if (!std::isfinite(value))
+        return kResultFalse;
     const double normalised = value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value);
     GetParam(static_cast<int>(id))->SetFromNormalised(normalised);
     return kResultOk;
 }
 
 // User-interface thread: the editor's mouse-down over a parameter control.
-void IPlugVST3::BeginHostEdit(int index)
-{
-    if (index >= 0 && index < NParams()) beginEdit(static_cast<ParamID>(index));
+void IPlugVST3::BeginHostEdit(int index) {
+    if (index >= 0 && index < NParams())
+        beginEdit(static_cast<ParamID>(index));
 }
 
 // User-interface thread, under the plug-in lock (from SetParameterFromEditor).
-void IPlugVST3::SendHostEdit(int index, double normalised)
-{
-    if (index >= 0 && index < NParams()) performEdit(static_cast<ParamID>(index), normalised);
+void IPlugVST3::SendHostEdit(int index, double normalised) {
+    if (index >= 0 && index < NParams())
+        performEdit(static_cast<ParamID>(index), normalised);
 }
 
 // User-interface thread: the editor's mouse-up over a parameter control.
-void IPlugVST3::EndHostEdit(int index)
-{
-    if (index >= 0 && index < NParams()) endEdit(static_cast<ParamID>(index));
+void IPlugVST3::EndHostEdit(int index) {
+    if (index >= 0 && index < NParams())
+        endEdit(static_cast<ParamID>(index));
 }

@@ -14,37 +14,39 @@ using namespace Steinberg::Vst;
 namespace {
 
 // The pointer array inside `buffer`, or none when it does not hold `count` entries.
-template <class T> T** PointerArray(const GrowBuffer& buffer, int count)
-{
-    if (count <= 0 || buffer.Size() < count * static_cast<int>(sizeof(T*))) return nullptr;
+template <class T> T** PointerArray(const GrowBuffer& buffer, int count) {
+    if (count <= 0 || buffer.Size() < count * static_cast<int>(sizeof(T*)))
+        return nullptr;
     return static_cast<T**>(buffer.Get());
 }
 
 // The channel arrays of a bus; the union member does not matter for the pointer itself.
-void* const* ChannelArrays(const AudioBusBuffers& bus)
-{
+void* const* ChannelArrays(const AudioBusBuffers& bus) {
     return reinterpret_cast<void* const*>(bus.channelBuffers32);
 }
 
-int ChannelCount(const AudioBusBuffers& bus, int limit)
-{
-    if (bus.numChannels <= 0) return 0;
+int ChannelCount(const AudioBusBuffers& bus, int limit) {
+    if (bus.numChannels <= 0)
+        return 0;
     return bus.numChannels < limit ? bus.numChannels : limit;
 }
 
 } // namespace
 
 // Audio thread: the whole call holds the plug-in lock.
-tresult PLUGIN_API IPlugVST3::process(ProcessData& data)
-{
+tresult PLUGIN_API IPlugVST3::process(ProcessData& data) {
     PluginLockGuard guard(lock);
-    if (data.processContext) processContext = *data.processContext;
+    if (data.processContext)
+        processContext = *data.processContext;
     ApplyParameterChanges(data.inputParameterChanges);
-    if (acceptsMidi) ForwardMidiEvents(data.inputEvents);
+    if (acceptsMidi)
+        ForwardMidiEvents(data.inputEvents);
 
-    if (data.numSamples <= 0) return kResultOk;
+    if (data.numSamples <= 0)
+        return kResultOk;
     // Host arrays of the other sample size would be read and written past their ends.
-    if (data.symbolicSampleSize != processSetup.symbolicSampleSize) return kResultOk;
+    if (data.symbolicSampleSize != processSetup.symbolicSampleSize)
+        return kResultOk;
 
     const bool doublePrecision = processSetup.symbolicSampleSize == kSample64;
     ConnectInputs(data);
@@ -53,20 +55,24 @@ tresult PLUGIN_API IPlugVST3::process(ProcessData& data)
     return kResultOk;
 }
 
-void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes)
-{
-    if (!changes) return;
+void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes) {
+    if (!changes)
+        return;
     const int32 queueCount = changes->getParameterCount();
     for (int32 i = 0; i < queueCount; ++i) {
         IParamValueQueue* queue = changes->getParameterData(i);
-        if (!queue) continue;
+        if (!queue)
+            continue;
         // No sample-accurate automation: the last point holds for the whole block.
         const int32 pointCount = queue->getPointCount();
-        if (pointCount <= 0) continue;
+        if (pointCount <= 0)
+            continue;
         int32 offset = 0;
         ParamValue value = 0.0;
-        if (queue->getPoint(pointCount - 1, offset, value) != kResultOk) continue;
-        if (!std::isfinite(value)) continue;
+        if (queue->getPoint(pointCount - 1, offset, value) != kResultOk)
+            continue;
+        if (!std::isfinite(value))
+            continue;
 
         const ParamID id = queue->getParameterId();
         if (id == BypassParamId) {
@@ -77,19 +83,21 @@ void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes)
             const double normalised = value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value);
             const int index = static_cast<int>(id);
             GetParam(index)->SetFromNormalised(normalised);
-            if (IEditorLink* link = Editor()) link->ParameterChangedInCore(index, normalised, true);
+            if (IEditorLink* link = Editor())
+                link->ParameterChangedInCore(index, normalised, true);
             ParameterChanged(index);
         }
     }
 }
 
-void IPlugVST3::ForwardMidiEvents(IEventList* events)
-{
-    if (!events) return;
+void IPlugVST3::ForwardMidiEvents(IEventList* events) {
+    if (!events)
+        return;
     const int32 count = events->getEventCount();
     for (int32 i = 0; i < count; ++i) {
         Event event{};
-        if (events->getEvent(i, event) != kResultOk) continue;
+        if (events->getEvent(i, event) != kResultOk)
+            continue;
         MidiMessage message;
         message.offset = event.sampleOffset;
         if (event.type == Event::kNoteOnEvent) {
@@ -109,20 +117,20 @@ void IPlugVST3::ForwardMidiEvents(IEventList* events)
     }
 }
 
-void IPlugVST3::DisconnectInput(int index)
-{
+void IPlugVST3::DisconnectInput(int index) {
     InputChannel* channel = GetInputChannel(index);
-    if (!channel) return;
+    if (!channel)
+        return;
     if (channel->connected && blockSize > 0 && channel->Scratch())
         std::memset(channel->Scratch(), 0, sizeof(double) * static_cast<size_t>(blockSize));
     SetInputConnected(index, false);
 }
 
-void IPlugVST3::ConnectInputs(const ProcessData& data)
-{
+void IPlugVST3::ConnectInputs(const ProcessData& data) {
     const int channelCount = NInChannels();
     void** host = PointerArray<void>(hostInputs, channelCount);
-    if (!host) return;
+    if (!host)
+        return;
 
     // Without an input bus nothing of an earlier block's host arrays may stay in use.
     int busChannels = 0;
@@ -141,22 +149,22 @@ void IPlugVST3::ConnectInputs(const ProcessData& data)
     }
 }
 
-bool IPlugVST3::OutputBusActive(int index) const
-{
+bool IPlugVST3::OutputBusActive(int index) const {
     const Bus* bus = audioOutputs.at(index);
     return bus && bus->isActive();
 }
 
-void IPlugVST3::ConnectOutputs(const ProcessData& data)
-{
+void IPlugVST3::ConnectOutputs(const ProcessData& data) {
     const int channelCount = NOutChannels();
     void** host = PointerArray<void>(hostOutputs, channelCount);
-    if (!host) return;
+    if (!host)
+        return;
     for (int i = 0; i < channelCount; ++i) {
         host[i] = nullptr;
         SetOutputConnected(i, false);
     }
-    if (data.numOutputs <= 0 || !data.outputs) return;
+    if (data.numOutputs <= 0 || !data.outputs)
+        return;
 
     int first = 0;
     for (int32 bus = 0; bus < data.numOutputs && first < channelCount; ++bus) {
@@ -165,7 +173,8 @@ void IPlugVST3::ConnectOutputs(const ProcessData& data)
         void* const* arrays = ChannelArrays(buffers);
         if (OutputBusActive(bus) && arrays) {
             for (int k = 0; k < busChannels && first + k < channelCount; ++k) {
-                if (!arrays[k]) continue;
+                if (!arrays[k])
+                    continue;
                 SetOutputConnected(first + k, true);
                 host[first + k] = arrays[k];
             }
@@ -174,8 +183,7 @@ void IPlugVST3::ConnectOutputs(const ProcessData& data)
     }
 }
 
-void IPlugVST3::PointChannelsAt(int offset, bool doublePrecision)
-{
+void IPlugVST3::PointChannelsAt(int offset, bool doublePrecision) {
     const int inCount = NInChannels();
     const int outCount = NOutChannels();
     void** hostIn = PointerArray<void>(hostInputs, inCount);
@@ -185,7 +193,8 @@ void IPlugVST3::PointChannelsAt(int offset, bool doublePrecision)
     int next = 0;
     for (int i = 0; i < inCount && hostIn; ++i) {
         InputChannel* channel = GetInputChannel(i);
-        if (!channel->connected) continue;
+        if (!channel->connected)
+            continue;
         if (doublePrecision)
             *channel->slot = static_cast<double*>(hostIn[i]) + offset;
         else if (attached)
@@ -193,7 +202,8 @@ void IPlugVST3::PointChannelsAt(int offset, bool doublePrecision)
     }
     for (int i = 0; i < outCount && hostOut; ++i) {
         OutputChannel* channel = GetOutputChannel(i);
-        if (!channel->connected) continue;
+        if (!channel->connected)
+            continue;
         if (doublePrecision)
             *channel->slot = static_cast<double*>(hostOut[i]) + offset;
         else
@@ -201,8 +211,7 @@ void IPlugVST3::PointChannelsAt(int offset, bool doublePrecision)
     }
 }
 
-void IPlugVST3::ProcessSlices(int frames, bool doublePrecision)
-{
+void IPlugVST3::ProcessSlices(int frames, bool doublePrecision) {
     // Channels that are not connected to the host run on scratch buffers of the set-up block
     // size, so a longer block is processed in slices of at most that size.
     if (blockSize <= 0) {
@@ -216,13 +225,13 @@ void IPlugVST3::ProcessSlices(int frames, bool doublePrecision)
             AttachInputs(0, NInChannels(), PointerArray<float>(attachedInputs, NInChannels()),
                          slice);
         RunEngine(slice);
-        if (!doublePrecision) ConvertOutputs(slice);
+        if (!doublePrecision)
+            ConvertOutputs(slice);
         done += slice;
     }
 }
 
-void IPlugVST3::RunEngine(int frames)
-{
+void IPlugVST3::RunEngine(int frames) {
     if (bypassed) {
         PassThrough(frames);
         return;
@@ -231,40 +240,38 @@ void IPlugVST3::RunEngine(int frames)
                  NOutChannels() > 0 ? OutputPointers() : nullptr, frames);
 }
 
-void IPlugVST3::SilenceHostOutputs(int frames, bool doublePrecision)
-{
+void IPlugVST3::SilenceHostOutputs(int frames, bool doublePrecision) {
     void** hostOut = PointerArray<void>(hostOutputs, NOutChannels());
     for (int i = 0; i < NOutChannels() && hostOut; ++i) {
-        if (!hostOut[i]) continue;
+        if (!hostOut[i])
+            continue;
         const size_t sampleBytes = doublePrecision ? sizeof(double) : sizeof(float);
         std::memset(hostOut[i], 0, sampleBytes * static_cast<size_t>(frames));
     }
 }
 
-bool IPlugVST3::IsOfflineRender()
-{
+bool IPlugVST3::IsOfflineRender() {
     return processSetup.processMode == kOffline;
 }
 
-int IPlugVST3::HostSamplePosition()
-{
+int IPlugVST3::HostSamplePosition() {
     return static_cast<int>(static_cast<uint32_t>(processContext.projectTimeSamples));
 }
 
-double IPlugVST3::HostTempo()
-{
+double IPlugVST3::HostTempo() {
     return processContext.tempo;
 }
 
-void IPlugVST3::HostTimeSignature(int* numerator, int* denominator)
-{
-    if (numerator) *numerator = processContext.timeSigNumerator;
-    if (denominator) *denominator = processContext.timeSigDenominator;
+void IPlugVST3::HostTimeSignature(int* numerator, int* denominator) {
+    if (numerator)
+        *numerator = processContext.timeSigNumerator;
+    if (denominator)
+        *denominator = processContext.timeSigDenominator;
 }
 
-void IPlugVST3::HostTransport(TransportRecord* record)
-{
-    if (!record) return;
+void IPlugVST3::HostTransport(TransportRecord* record) {
+    if (!record)
+        return;
     record->tempo = processContext.tempo;
     record->samplePosition = static_cast<double>(processContext.projectTimeSamples);
     record->ppqPosition = processContext.projectTimeMusic;

@@ -10,7 +10,7 @@ class IPlugVST3;
 // so the plug-in outlives its views. Every operation runs on the host's user-interface thread
 // and takes no lock.
 class IPlugVST3View : public Steinberg::CPluginView {
-public:
+  public:
     // The parent window type this platform's editor embeds into.
     static const char* const kPlatformType;
 
@@ -28,7 +28,7 @@ public:
 
     FOBJECT_TYPE(IPlugVST3View, CPluginView)
 
-private:
+  private:
     IGraphics* Editor() const;
 
     IPlugVST3* plug;

@@ -17,8 +17,7 @@ int entryCount = 0;
 extern "C" {
 
 // Host thread that loads the module: records the host's handle of the module.
-SMTG_EXPORT_SYMBOL bool ModuleEntry(void* sharedLibraryHandle)
-{
+SMTG_EXPORT_SYMBOL bool ModuleEntry(void* sharedLibraryHandle) {
     std::lock_guard<std::mutex> guard(entryLock);
     if (entryCount++ == 0)
         SetLoadedModuleHandle(sharedLibraryHandle ? sharedLibraryHandle : RecordedModuleHandle());
@@ -26,23 +25,22 @@ SMTG_EXPORT_SYMBOL bool ModuleEntry(void* sharedLibraryHandle)
 }
 
 // Host thread that unloads the module: false when it was not entered.
-SMTG_EXPORT_SYMBOL bool ModuleExit()
-{
+SMTG_EXPORT_SYMBOL bool ModuleExit() {
     std::lock_guard<std::mutex> guard(entryLock);
-    if (entryCount <= 0) return false;
-    if (--entryCount == 0) SetLoadedModuleHandle(nullptr);
+    if (entryCount <= 0)
+        return false;
+    if (--entryCount == 0)
+        SetLoadedModuleHandle(nullptr);
     return true;
 }
 
 // Host thread that loads the module: makes the module's own record the framework's handle.
-SMTG_EXPORT_SYMBOL bool InitDll()
-{
+SMTG_EXPORT_SYMBOL bool InitDll() {
     SetLoadedModuleHandle(RecordedModuleHandle());
     return true;
 }
 
-SMTG_EXPORT_SYMBOL bool ExitDll()
-{
+SMTG_EXPORT_SYMBOL bool ExitDll() {
     return true;
 }
 

@@ -16,11 +16,11 @@ struct ModuleRecord {
 };
 
 // The path of the file this code was loaded from, cut after its last separator.
-ModuleRecord ReadModuleRecord()
-{
+ModuleRecord ReadModuleRecord() {
     ModuleRecord record;
     Dl_info info{};
-    if (!dladdr(reinterpret_cast<void*>(&ReadModuleRecord), &info)) return record;
+    if (!dladdr(reinterpret_cast<void*>(&ReadModuleRecord), &info))
+        return record;
     record.handle = info.dli_fbase;
     if (info.dli_fname && std::strlen(info.dli_fname) < static_cast<size_t>(kFolderCapacity))
         std::strcpy(record.folder, info.dli_fname);
@@ -32,8 +32,7 @@ ModuleRecord ReadModuleRecord()
     return record;
 }
 
-const ModuleRecord& Record()
-{
+const ModuleRecord& Record() {
     static const ModuleRecord record = ReadModuleRecord();
     return record;
 }
@@ -42,22 +41,18 @@ std::atomic<void*> frameworkHandle{nullptr};
 
 } // namespace
 
-void* LoadedModuleHandle()
-{
+void* LoadedModuleHandle() {
     return frameworkHandle.load();
 }
 
-const char* LoadedModuleFolder()
-{
+const char* LoadedModuleFolder() {
     return Record().folder;
 }
 
-void SetLoadedModuleHandle(void* handle)
-{
+void SetLoadedModuleHandle(void* handle) {
     frameworkHandle.store(handle);
 }
 
-void* RecordedModuleHandle()
-{
+void* RecordedModuleHandle() {
     return Record().handle;
 }

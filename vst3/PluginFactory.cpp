@@ -26,21 +26,21 @@ class ModuleFactory;
 ModuleFactory* sharedFactory = nullptr;
 
 class ModuleFactory final : public CPluginFactory {
-public:
+  public:
     using CPluginFactory::CPluginFactory;
 
-    uint32 PLUGIN_API addRef() override
-    {
+    uint32 PLUGIN_API addRef() override {
         std::lock_guard<std::mutex> guard(factoryLock);
         return ++count;
     }
 
-    uint32 PLUGIN_API release() override
-    {
+    uint32 PLUGIN_API release() override {
         {
             std::lock_guard<std::mutex> guard(factoryLock);
-            if (count == 0 || --count > 0) return count;
-            if (sharedFactory == this) sharedFactory = nullptr;
+            if (count == 0 || --count > 0)
+                return count;
+            if (sharedFactory == this)
+                sharedFactory = nullptr;
         }
         delete this;
         return 0;
@@ -49,31 +49,29 @@ public:
     // Under factoryLock.
     void AddSharedReference() { ++count; }
 
-private:
+  private:
     uint32 count = 1;
 };
 
-FUnknown* CreateInstance(void*)
-{
+FUnknown* CreateInstance(void*) {
     IPlugVST3* plug = nullptr;
     {
         std::lock_guard<std::mutex> guard(creationLock);
         plug = CreatePlugInstance();
     }
-    if (!plug) return nullptr;
+    if (!plug)
+        return nullptr;
     // The host reaches every other face by querying this one.
     return static_cast<Vst::IAudioProcessor*>(plug);
 }
 
-const PFactoryInfo& FactoryInfo()
-{
+const PFactoryInfo& FactoryInfo() {
     static const PFactoryInfo info(PlugClass().vendor, PlugClass().url, PlugClass().email,
                                    PFactoryInfo::kUnicode);
     return info;
 }
 
-const PClassInfo2& ClassInfo()
-{
+const PClassInfo2& ClassInfo() {
     static const PClassInfo2 info = [] {
         const PlugClassDescription& plug = PlugClass();
         TUID classId;
@@ -87,30 +85,29 @@ const PClassInfo2& ClassInfo()
     return info;
 }
 
-void PutFourCharCode(uint32_t code, char* out)
-{
-    for (int i = 0; i < 4; ++i) out[i] = static_cast<char>((code >> (24 - 8 * i)) & 0xFF);
+void PutFourCharCode(uint32_t code, char* out) {
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<char>((code >> (24 - 8 * i)) & 0xFF);
 }
 
 } // namespace
 
-void MakeClassId(uint32_t vendorCode, uint32_t plugCode, TUID classId)
-{
-    for (int i = 0; i < 8; ++i) classId[i] = static_cast<char>(kClassIdPrefix[i]);
+void MakeClassId(uint32_t vendorCode, uint32_t plugCode, TUID classId) {
+    for (int i = 0; i < 8; ++i)
+        classId[i] = static_cast<char>(kClassIdPrefix[i]);
     PutFourCharCode(vendorCode, classId + 8);
     PutFourCharCode(plugCode, classId + 12);
 }
 
-void FormatVersionText(uint32_t version, char* text, int size)
-{
-    if (!text || size <= 0) return;
+void FormatVersionText(uint32_t version, char* text, int size) {
+    if (!text || size <= 0)
+        return;
     std::snprintf(text, static_cast<size_t>(size), "%u.%u.%u", (version >> 16) & 0xFFFFu,
                   (version >> 8) & 0xFFu, version & 0xFFu);
 }
 
 // Any thread.
-IPluginFactory* PLUGIN_API GetPluginFactory()
-{
+IPluginFactory* PLUGIN_API GetPluginFactory() {
     std::lock_guard<std::mutex> guard(factoryLock);
     if (sharedFactory) {
         sharedFactory->AddSharedReference();

@@ -16,15 +16,14 @@ namespace {
 
 // A host frame that records resize requests and answers them as a host does, with onSize.
 class RecordingFrame : public FObject, public IPlugFrame {
-public:
-    tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* size) override
-    {
+  public:
+    tresult PLUGIN_API resizeView(IPlugView* view, ViewRect* size) override {
         requests.push_back(*size);
         return view->onSize(size);
     }
-    tresult PLUGIN_API queryInterface(const TUID iid, void** obj) override
-    {
-        if (iidEqual(iid, IPlugFrame::iid)) return answer<IPlugFrame>(this, obj);
+    tresult PLUGIN_API queryInterface(const TUID iid, void** obj) override {
+        if (iidEqual(iid, IPlugFrame::iid))
+            return answer<IPlugFrame>(this, obj);
         return FObject::queryInterface(iid, obj);
     }
     uint32 PLUGIN_API addRef() override { return FObject::addRef(); }
@@ -35,28 +34,22 @@ public:
 
 // One plug-in object as the factory would hand it out, released at the end.
 struct Plug {
-    explicit Plug(bool withEditor) : object(new TestPlugVST3(withEditor))
-    {
+    explicit Plug(bool withEditor) : object(new TestPlugVST3(withEditor)) {
         object->initialize(nullptr);
     }
-    ~Plug()
-    {
+    ~Plug() {
         object->terminate();
         EXPECT_EQ(object->release(), 0u) << "a view kept its reference to the plug-in";
     }
     TestPlugEditor* Editor() const { return static_cast<TestPlugEditor*>(object->Editor()); }
-    IPtr<IPlugView> View() const
-    {
-        return IPtr<IPlugView>::adopt(object->createView("editor"));
-    }
+    IPtr<IPlugView> View() const { return IPtr<IPlugView>::adopt(object->createView("editor")); }
 
     TestPlugVST3* object;
 };
 
 } // namespace
 
-TEST(AdapterEditor, ViewsAndTheEditorWindow)
-{
+TEST(AdapterEditor, ViewsAndTheEditorWindow) {
     Plug plug(true);
     {
         SCOPED_TRACE("only the exact name makes a view");
@@ -130,8 +123,7 @@ TEST(AdapterEditor, ViewsAndTheEditorWindow)
     }
 }
 
-TEST(AdapterEditor, WithoutAnEditor)
-{
+TEST(AdapterEditor, WithoutAnEditor) {
     Plug plug(false);
     IPtr<IPlugView> view = plug.View();
     ASSERT_TRUE(view) << "a view is made even without an editor";
@@ -143,8 +135,7 @@ TEST(AdapterEditor, WithoutAnEditor)
     EXPECT_EQ(view->removed(), kResultOk);
 }
 
-TEST(AdapterEditor, EditGesturesAndMirroredValues)
-{
+TEST(AdapterEditor, EditGesturesAndMirroredValues) {
     Plug plug(true);
     IPtr<Hosting::ComponentHandler> handler =
         IPtr<Hosting::ComponentHandler>::adopt(new Hosting::ComponentHandler);
@@ -176,7 +167,8 @@ TEST(AdapterEditor, EditGesturesAndMirroredValues)
         EXPECT_EQ(plug.object->process(block.Data()), kResultOk);
         ASSERT_EQ(plug.Editor()->mirrored.size(), 1u);
         const TestPlugEditor::Mirror& mirror = plug.Editor()->mirrored[0];
-        EXPECT_TRUE(mirror.index == TestPlugVST3::kGain && mirror.value == 0.25 && mirror.normalised);
+        EXPECT_TRUE(mirror.index == TestPlugVST3::kGain && mirror.value == 0.25 &&
+                    mirror.normalised);
         EXPECT_EQ(plug.object->parameterChanges, changesBefore + 1);
         EXPECT_EQ(plug.object->GetParam(TestPlugVST3::kGain)->value, -9.0);
     }

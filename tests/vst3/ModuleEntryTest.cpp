@@ -1,7 +1,7 @@
 // The module as a host's loader sees it: exported names, entry counts and the factory's
 // lifetime, reached with dlopen and dlsym alone.
-#include "tests/vst3/PluginTestHost.h"
 #include "vst3/sdk/ModuleEntry.h"
+#include "tests/vst3/PluginTestHost.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 
 using namespace Steinberg;
 
-TEST(ModuleEntry, ExportsExactlyTheFiveEntryPoints)
-{
-    if (std::system("nm --version > /dev/null 2>&1") != 0) GTEST_SKIP() << "nm is not installed";
+TEST(ModuleEntry, ExportsExactlyTheFiveEntryPoints) {
+    if (std::system("nm --version > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "nm is not installed";
     for (const PluginTestHost::BundleUnderTest& bundle : PluginTestHost::BuiltBundles()) {
         SCOPED_TRACE(bundle.label);
         const std::string binary = Hosting::Module::binaryPathForBundle(bundle.path);
@@ -24,7 +24,8 @@ TEST(ModuleEntry, ExportsExactlyTheFiveEntryPoints)
         char line[512];
         while (std::fgets(line, sizeof line, pipe)) {
             char address[64], type[8], name[400];
-            if (std::sscanf(line, "%63s %7s %399s", address, type, name) == 3) exported.insert(name);
+            if (std::sscanf(line, "%63s %7s %399s", address, type, name) == 3)
+                exported.insert(name);
         }
         EXPECT_EQ(pclose(pipe), 0) << "nm failed on " << binary;
         const std::set<std::string> expected{"GetPluginFactory", "ModuleEntry", "ModuleExit",
@@ -33,8 +34,7 @@ TEST(ModuleEntry, ExportsExactlyTheFiveEntryPoints)
     }
 }
 
-TEST(ModuleEntry, EntryCountsAndFactoryLifetime)
-{
+TEST(ModuleEntry, EntryCountsAndFactoryLifetime) {
     const std::string binary =
         Hosting::Module::binaryPathForBundle(PluginTestHost::BuiltBundles()[0].path);
     void* handle = dlopen(binary.c_str(), RTLD_LAZY | RTLD_LOCAL);

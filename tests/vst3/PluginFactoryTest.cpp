@@ -14,17 +14,16 @@ using PluginTestHost::BundleUnderTest;
 
 namespace {
 
-std::string Narrow16(const char16* text, int capacity)
-{
+std::string Narrow16(const char16* text, int capacity) {
     std::string out;
-    for (int i = 0; i < capacity && text[i]; ++i) out += static_cast<char>(text[i]);
+    for (int i = 0; i < capacity && text[i]; ++i)
+        out += static_cast<char>(text[i]);
     return out;
 }
 
 } // namespace
 
-TEST(PluginFactory, FactoryAndClassInformation)
-{
+TEST(PluginFactory, FactoryAndClassInformation) {
     for (const BundleUnderTest& bundle : BuiltBundles()) {
         SCOPED_TRACE(bundle.label);
         auto module = PluginTestHost::Load(bundle.path);
@@ -70,8 +69,7 @@ TEST(PluginFactory, FactoryAndClassInformation)
 // Windows stores an identifier's first word and the halves of its second little-endian. The
 // class ID is fixed as sixteen bytes, so the Windows build states its words accordingly and
 // both platforms present the same bytes to hosts and saved projects.
-TEST(PluginFactory, ClassIdIsTheSameSixteenBytesOnBothPlatforms)
-{
+TEST(PluginFactory, ClassIdIsTheSameSixteenBytesOnBothPlatforms) {
     const UidBytes linux =
         makeUidBytes(0x0DE7AEF2, 0xDE004E4F, 0x566C6D72, 0x53727631, UidByteOrder::bigEndian);
     const UidBytes windows =
@@ -82,8 +80,7 @@ TEST(PluginFactory, ClassIdIsTheSameSixteenBytesOnBothPlatforms)
     EXPECT_EQ(std::memcmp(windows.bytes, expected, 16), 0);
 }
 
-TEST(PluginFactory, CreateInstanceAndInterfaces)
-{
+TEST(PluginFactory, CreateInstanceAndInterfaces) {
     for (const BundleUnderTest& bundle : BuiltBundles()) {
         SCOPED_TRACE(bundle.label);
         auto module = PluginTestHost::Load(bundle.path);

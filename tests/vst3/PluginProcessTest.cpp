@@ -23,8 +23,7 @@ constexpr ParamID kBypassId = 0x62706173;
 constexpr int kBlockSize = 64;
 
 // Checks that every output frame of the stereo block is the input times `factor`.
-void ExpectScaled(const AudioBlock& block, double factor, const char* what)
-{
+void ExpectScaled(const AudioBlock& block, double factor, const char* what) {
     for (int c = 0; c < 2; ++c)
         for (int n = 0; n < block.Frames(); ++n)
             if (block.Out(c, n) != block.Scaled(c, n, factor)) {
@@ -35,17 +34,16 @@ void ExpectScaled(const AudioBlock& block, double factor, const char* what)
 }
 
 class PluginProcess : public testing::TestWithParam<bool> {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         module = PluginTestHost::Load(BuiltBundles()[0].path);
         ASSERT_TRUE(module);
         plug = PluginTestHost::CreateRunning(module->getFactory(), kBlockSize, GetParam());
         ASSERT_TRUE(plug.component);
     }
-    void TearDown() override
-    {
-        if (plug.component) plug.component->terminate();
+    void TearDown() override {
+        if (plug.component)
+            plug.component->terminate();
     }
 
     tresult Process(AudioBlock& block) { return plug.processor->process(block.Data()); }
@@ -56,8 +54,7 @@ protected:
 
 } // namespace
 
-TEST_P(PluginProcess, AutomationBypassAndPresets)
-{
+TEST_P(PluginProcess, AutomationBypassAndPresets) {
     const double modeHalf = 0.5;
     {
         SCOPED_TRACE("default Mode 1 doubles the input");
@@ -113,8 +110,7 @@ TEST_P(PluginProcess, AutomationBypassAndPresets)
     }
 }
 
-TEST_P(PluginProcess, HostBuffersAndBlockShapes)
-{
+TEST_P(PluginProcess, HostBuffersAndBlockShapes) {
     {
         SCOPED_TRACE("flush calls: no samples, no buffers, changes still applied");
         ProcessData flush{};
@@ -192,8 +188,7 @@ TEST_P(PluginProcess, HostBuffersAndBlockShapes)
     }
 }
 
-TEST_P(PluginProcess, LatencyReachesTheHostAndDelaysTheBypass)
-{
+TEST_P(PluginProcess, LatencyReachesTheHostAndDelaysTheBypass) {
     IPtr<Hosting::ComponentHandler> handler =
         IPtr<Hosting::ComponentHandler>::adopt(new Hosting::ComponentHandler);
     EXPECT_EQ(plug.controller->setComponentHandler(handler.get()), kResultOk);
@@ -209,14 +204,14 @@ TEST_P(PluginProcess, LatencyReachesTheHostAndDelaysTheBypass)
     AudioBlock block(kBlockSize, GetParam());
     block.Change(kBypassId, 1.0);
     EXPECT_EQ(Process(block), kResultOk);
-    for (int n = 0; n < 3; ++n) EXPECT_EQ(block.Out(0, n), 0.0) << n;
+    for (int n = 0; n < 3; ++n)
+        EXPECT_EQ(block.Out(0, n), 0.0) << n;
     EXPECT_EQ(block.Out(0, 3), block.In(0, 0));
     EXPECT_EQ(block.Out(1, kBlockSize - 1), block.In(1, kBlockSize - 4));
     plug.controller->setComponentHandler(nullptr);
 }
 
-TEST_P(PluginProcess, StateStream)
-{
+TEST_P(PluginProcess, StateStream) {
     const int parameters = TestPlugParams::kNumParams;
     auto saved = [&] {
         IPtr<Hosting::MemoryStream> stream =
@@ -243,7 +238,8 @@ TEST_P(PluginProcess, StateStream)
     ASSERT_EQ(defaults.size(), 8u * parameters + 4);
     EXPECT_EQ(value(defaults, TestPlugParams::kGain), 0.0);
     EXPECT_EQ(value(defaults, TestPlugParams::kMode), 1.0);
-    EXPECT_EQ(std::vector<uint8>(defaults.end() - 4, defaults.end()), (std::vector<uint8>{0, 0, 0, 0}));
+    EXPECT_EQ(std::vector<uint8>(defaults.end() - 4, defaults.end()),
+              (std::vector<uint8>{0, 0, 0, 0}));
     {
         SCOPED_TRACE("bypass is saved after the values");
         AudioBlock block(kBlockSize, GetParam());
@@ -310,14 +306,15 @@ INSTANTIATE_TEST_SUITE_P(SampleSizes, PluginProcess, testing::Values(false, true
                              return info.param ? std::string("Double") : std::string("Float");
                          });
 
-TEST(PluginProcessInstances, InstancesAreIndependent)
-{
+TEST(PluginProcessInstances, InstancesAreIndependent) {
     for (const PluginTestHost::BundleUnderTest& bundle : BuiltBundles()) {
         SCOPED_TRACE(bundle.label);
         auto module = PluginTestHost::Load(bundle.path);
         ASSERT_TRUE(module);
-        PluginTestHost::Instance first = PluginTestHost::CreateRunning(module->getFactory(), 256, false);
-        PluginTestHost::Instance second = PluginTestHost::CreateRunning(module->getFactory(), 512, true);
+        PluginTestHost::Instance first =
+            PluginTestHost::CreateRunning(module->getFactory(), 256, false);
+        PluginTestHost::Instance second =
+            PluginTestHost::CreateRunning(module->getFactory(), 512, true);
         ASSERT_TRUE(first.component && second.component);
         const double before = second.controller->getParamNormalized(0);
         first.controller->setParamNormalized(0, before > 0.5 ? 0.0 : 1.0);

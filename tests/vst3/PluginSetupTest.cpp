@@ -22,22 +22,19 @@ namespace {
 constexpr ParamID kPresetId = 0x70727374;
 constexpr ParamID kBypassId = 0x62706173;
 
-BusInfo Bus(IComponent* component, BusDirection direction)
-{
+BusInfo Bus(IComponent* component, BusDirection direction) {
     BusInfo info{};
     EXPECT_EQ(component->getBusInfo(kAudio, direction, 0, info), kResultOk);
     return info;
 }
 
-std::string ValueText(IEditController* controller, ParamID id, double normalised)
-{
+std::string ValueText(IEditController* controller, ParamID id, double normalised) {
     String128 text{};
     EXPECT_EQ(controller->getParamStringByValue(id, normalised, text), kResultOk) << id;
     return Narrow(text);
 }
 
-double ValueOf(IEditController* controller, ParamID id, const char16_t* text)
-{
+double ValueOf(IEditController* controller, ParamID id, const char16_t* text) {
     ParamValue normalised = -1.0;
     EXPECT_EQ(controller->getParamValueByString(id, const_cast<char16_t*>(text), normalised),
               kResultOk);
@@ -46,8 +43,7 @@ double ValueOf(IEditController* controller, ParamID id, const char16_t* text)
 
 } // namespace
 
-TEST(PluginSetup, LifecycleOfEveryBundle)
-{
+TEST(PluginSetup, LifecycleOfEveryBundle) {
     for (const BundleUnderTest& bundle : BuiltBundles()) {
         SCOPED_TRACE(bundle.label);
         auto module = PluginTestHost::Load(bundle.path);
@@ -57,8 +53,10 @@ TEST(PluginSetup, LifecycleOfEveryBundle)
         IPtr<Hosting::HostApplication> host =
             IPtr<Hosting::HostApplication>::adopt(new Hosting::HostApplication(u"Reaper"));
 
-        ASSERT_EQ(plug.component->initialize(static_cast<Vst::IHostApplication*>(host.get())), kResultOk);
-        EXPECT_EQ(plug.component->initialize(static_cast<Vst::IHostApplication*>(host.get())), kResultFalse);
+        ASSERT_EQ(plug.component->initialize(static_cast<Vst::IHostApplication*>(host.get())),
+                  kResultOk);
+        EXPECT_EQ(plug.component->initialize(static_cast<Vst::IHostApplication*>(host.get())),
+                  kResultFalse);
         EXPECT_EQ(plug.controller->getParameterCount(), bundle.hostParameters)
             << "a second initialize registered parameters again";
         {
@@ -124,7 +122,8 @@ TEST(PluginSetup, LifecycleOfEveryBundle)
             EXPECT_EQ(plug.controller->getParamStringByValue(kBypassId, 1.0, text), kResultFalse);
             EXPECT_EQ(plug.controller->getParamNormalized(kPresetId), 0.0);
             ParameterInfo last{};
-            EXPECT_EQ(plug.controller->getParameterInfo(bundle.hostParameters - 1, last), kResultOk);
+            EXPECT_EQ(plug.controller->getParameterInfo(bundle.hostParameters - 1, last),
+                      kResultOk);
             EXPECT_EQ(last.id, static_cast<ParamID>(bundle.hostParameters - 3));
         }
         {
@@ -150,7 +149,8 @@ TEST(PluginSetup, LifecycleOfEveryBundle)
             EXPECT_EQ(plug.component->terminate(), kResultOk);
             EXPECT_EQ(plug.controller->getParameterCount(), 0);
             EXPECT_EQ(plug.component->getBusCount(kAudio, kInput), 0);
-            EXPECT_EQ(plug.component->initialize(static_cast<Vst::IHostApplication*>(host.get())), kResultOk);
+            EXPECT_EQ(plug.component->initialize(static_cast<Vst::IHostApplication*>(host.get())),
+                      kResultOk);
             EXPECT_EQ(plug.controller->getParameterCount(), bundle.hostParameters);
             EXPECT_EQ(Narrow(Bus(plug.component.get(), kInput).name), "Main Input");
             EXPECT_EQ(plug.component->terminate(), kResultOk);
@@ -164,8 +164,7 @@ TEST(PluginSetup, LifecycleOfEveryBundle)
     }
 }
 
-TEST(PluginSetup, ParametersAndUnitsOfTheTestPlug)
-{
+TEST(PluginSetup, ParametersAndUnitsOfTheTestPlug) {
     auto module = PluginTestHost::Load(BuiltBundles()[0].path);
     ASSERT_TRUE(module);
     PluginTestHost::Instance plug = PluginTestHost::Create(module->getFactory());

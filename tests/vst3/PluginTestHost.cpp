@@ -7,32 +7,35 @@
 
 namespace PluginTestHost {
 
-std::vector<BundleUnderTest> BuiltBundles()
-{
+std::vector<BundleUnderTest> BuiltBundles() {
     std::vector<BundleUnderTest> bundles;
-    bundles.push_back({"TestPlug", TEST_PLUG_BUNDLE, 9,
-                       {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F, 'V', 'l', 'm', 'r', 'T',
-                        's', 't', '1'},
-                       "SorvelTest", "1.2.3"});
+    bundles.push_back(
+        {"TestPlug",
+         TEST_PLUG_BUNDLE,
+         9,
+         {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F, 'V', 'l', 'm', 'r', 'T', 's', 't', '1'},
+         "SorvelTest",
+         "1.2.3"});
 #ifdef SORVEL_BUNDLE
-    bundles.push_back({"Sorvel", SORVEL_BUNDLE, 35,
-                       {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F, 'V', 'l', 'm', 'r', 'S',
-                        'r', 'v', '1'},
-                       "Sorvel", "3.0.0"});
+    bundles.push_back(
+        {"Sorvel",
+         SORVEL_BUNDLE,
+         35,
+         {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F, 'V', 'l', 'm', 'r', 'S', 'r', 'v', '1'},
+         "Sorvel",
+         "3.0.0"});
 #endif
     return bundles;
 }
 
-std::unique_ptr<Hosting::Module> Load(const std::string& bundlePath)
-{
+std::unique_ptr<Hosting::Module> Load(const std::string& bundlePath) {
     std::string error;
     std::unique_ptr<Hosting::Module> module = Hosting::Module::load(bundlePath, error);
     EXPECT_TRUE(module) << error;
     return module;
 }
 
-Instance Create(IPluginFactory* factory)
-{
+Instance Create(IPluginFactory* factory) {
     Instance instance;
     PClassInfo info;
     if (!factory || factory->getClassInfo(0, &info) != kResultOk) {
@@ -51,13 +54,14 @@ Instance Create(IPluginFactory* factory)
     return instance;
 }
 
-Instance CreateRunning(IPluginFactory* factory, int blockSize, bool doublePrecision)
-{
+Instance CreateRunning(IPluginFactory* factory, int blockSize, bool doublePrecision) {
     Instance instance = Create(factory);
-    if (!instance.processor) return instance;
+    if (!instance.processor)
+        return instance;
     IPtr<Hosting::HostApplication> host =
         IPtr<Hosting::HostApplication>::adopt(new Hosting::HostApplication(u"Test Host"));
-    EXPECT_EQ(instance.component->initialize(static_cast<Vst::IHostApplication*>(host.get())), kResultOk);
+    EXPECT_EQ(instance.component->initialize(static_cast<Vst::IHostApplication*>(host.get())),
+              kResultOk);
     Vst::SpeakerArrangement stereo = Vst::SpeakerArr::kStereo;
     EXPECT_EQ(instance.processor->setBusArrangements(&stereo, 1, &stereo, 1), kResultOk);
     Vst::ProcessSetup setup{Vst::kRealtime, doublePrecision ? Vst::kSample64 : Vst::kSample32,
@@ -71,8 +75,7 @@ Instance CreateRunning(IPluginFactory* factory, int blockSize, bool doublePrecis
 
 AudioBlock::AudioBlock(int frames, bool doublePrecision, int inChannels, int outChannels)
     : frames(frames), doublePrecision(doublePrecision),
-      changes(IPtr<Hosting::ParameterChanges>::adopt(new Hosting::ParameterChanges))
-{
+      changes(IPtr<Hosting::ParameterChanges>::adopt(new Hosting::ParameterChanges)) {
     const size_t length = frames > 0 ? static_cast<size_t>(frames) : 0;
     for (int c = 0; c < inChannels; ++c) {
         in32.emplace_back(length);
@@ -104,38 +107,33 @@ AudioBlock::AudioBlock(int frames, bool doublePrecision, int inChannels, int out
     data.inputParameterChanges = changes.get();
 }
 
-void AudioBlock::Change(Vst::ParamID id, double value, int offset)
-{
+void AudioBlock::Change(Vst::ParamID id, double value, int offset) {
     int32 index = 0;
     Vst::IParamValueQueue* queue = changes->addParameterData(id, index);
     queue->addPoint(offset, value, index);
 }
 
-Vst::ProcessData& AudioBlock::Data()
-{
+Vst::ProcessData& AudioBlock::Data() {
     return data;
 }
 
-double AudioBlock::In(int channel, int frame) const
-{
+double AudioBlock::In(int channel, int frame) const {
     return doublePrecision ? in64[channel][frame] : in32[channel][frame];
 }
 
-double AudioBlock::Out(int channel, int frame) const
-{
+double AudioBlock::Out(int channel, int frame) const {
     return doublePrecision ? out64[channel][frame] : out32[channel][frame];
 }
 
-double AudioBlock::Scaled(int channel, int frame, double factor) const
-{
+double AudioBlock::Scaled(int channel, int frame, double factor) const {
     const double exact = In(channel, frame) * factor;
     return doublePrecision ? exact : static_cast<float>(exact);
 }
 
-std::string Narrow(const Vst::TChar* text)
-{
+std::string Narrow(const Vst::TChar* text) {
     std::string out;
-    for (int i = 0; i < 128 && text[i]; ++i) out += static_cast<char>(text[i]);
+    for (int i = 0; i < 128 && text[i]; ++i)
+        out += static_cast<char>(text[i]);
     return out;
 }
 

@@ -46,7 +46,7 @@ Instance CreateRunning(IPluginFactory* factory, int blockSize, bool doublePrecis
 // One audio block with a stereo input bus and a stereo output bus (channel counts adjustable),
 // input channel c holding c + 1 + n / 1000 at frame n, and the outputs filled with -7.
 class AudioBlock {
-public:
+  public:
     AudioBlock(int frames, bool doublePrecision, int inChannels = 2, int outChannels = 2);
 
     // Adds a point to the queue of `id`.
@@ -59,7 +59,7 @@ public:
     double Scaled(int channel, int frame, double factor) const;
     int Frames() const { return frames; }
 
-private:
+  private:
     int frames;
     bool doublePrecision;
     std::vector<std::vector<float>> in32, out32;

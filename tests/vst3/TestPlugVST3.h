@@ -10,7 +10,7 @@
 // input times (1 + Mode), "Latency" becomes the reported latency when processing starts, and
 // its parameters cover the kinds, display texts, groups and shapes the adapter presents.
 class TestPlugVST3 : public IPlugVST3 {
-public:
+  public:
     using enum TestPlugParams::Param;
     static constexpr int kEditorWidth = 1156;
     static constexpr int kEditorHeight = 456;
@@ -32,7 +32,7 @@ public:
 
 // A window-less editor that remembers what the view and the core asked of it.
 class TestPlugEditor : public IGraphicsHeadless {
-public:
+  public:
     struct Mirror {
         int index;
         double value;
@@ -40,18 +40,14 @@ public:
     };
 
     explicit TestPlugEditor(IPlugBase* plug)
-        : IGraphicsHeadless(plug, TestPlugVST3::kEditorWidth, TestPlugVST3::kEditorHeight)
-    {
-    }
+        : IGraphicsHeadless(plug, TestPlugVST3::kEditorWidth, TestPlugVST3::kEditorHeight) {}
 
-    void* OpenWindow(void* parent) override
-    {
+    void* OpenWindow(void* parent) override {
         openedWith.push_back(parent);
         return nullptr;
     }
     void CloseWindow() override { ++closed; }
-    void ParameterChangedInCore(int index, double value, bool normalised) override
-    {
+    void ParameterChangedInCore(int index, double value, bool normalised) override {
         IGraphicsHeadless::ParameterChangedInCore(index, value, normalised);
         mirrored.push_back({index, value, normalised});
     }
