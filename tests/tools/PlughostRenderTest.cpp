@@ -33,6 +33,7 @@ TEST_F(PlughostRender, BuiltInSignalRendersAtTheDefaultOrGivenRate) {
     const RunResult run = RunPlughost({"render", SorvelBundle(), dir.Path("out.wav")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("peak"), std::string::npos) << "no summary line: " << run.out;
+    EXPECT_EQ(run.err, "") << "stderr is no terminal: no progress bar, no warnings";
     const plughost::AudioData out = ReadAudio(dir.Path("out.wav"));
     ASSERT_EQ(out.ChannelCount(), 2);
     EXPECT_EQ(out.sampleRate, 48000);

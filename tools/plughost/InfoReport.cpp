@@ -88,8 +88,9 @@ std::string InfoText(const ModuleDescription& d) {
                       u.parent, u.programList);
     out += Format("Program lists (%zu)\n", d.programLists.size());
     for (const auto& list : d.programLists) {
-        out += Format("  %d  %s  %zu programs\n", list.id, Quoted(list.name).c_str(),
-                      list.programs.size());
+        out += Format("  %d  %s  %zu programs%s\n", list.id, Quoted(list.name).c_str(),
+                      list.programs.size(),
+                      list.unannounced ? "  (not counted by getProgramListCount)" : "");
         for (size_t k = 0; k < list.programs.size(); ++k)
             out += Format("     %zu  %s\n", k, Quoted(list.programs[k]).c_str());
     }
@@ -173,7 +174,11 @@ std::string InfoJson(const ModuleDescription& d) {
     json.EndArray();
     json.BeginArray("programLists");
     for (const auto& list : d.programLists) {
-        json.BeginObject().Integer("id", list.id).String("name", list.name).BeginArray("programs");
+        json.BeginObject()
+            .Integer("id", list.id)
+            .String("name", list.name)
+            .Bool("counted", !list.unannounced)
+            .BeginArray("programs");
         for (const auto& name : list.programs)
             json.String({}, name);
         json.EndArray().EndObject();

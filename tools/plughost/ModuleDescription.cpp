@@ -2,6 +2,7 @@
 
 #include "vst3/sdk/SpeakerArrangement.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace plughost {
@@ -152,11 +153,13 @@ void DescribeUnits(const PluginInstance& plugin, ModuleDescription& d) {
         if (units->getUnitInfo(i, info) == kResultOk)
             d.units.push_back({info.id, info.parentUnitId, ToUtf8(info.name), info.programListId});
     }
-    for (int32 i = 0, count = units->getProgramListCount(); i < count; ++i) {
+    // One index past the count is asked too: a plug-in may describe a list it does not count.
+    const int32 count = std::max(0, units->getProgramListCount());
+    for (int32 i = 0; i <= count; ++i) {
         ProgramListInfo info{};
         if (units->getProgramListInfo(i, info) != kResultOk)
             continue;
-        ModuleDescription::ProgramListEntry list{info.id, ToUtf8(info.name), {}};
+        ModuleDescription::ProgramListEntry list{info.id, ToUtf8(info.name), {}, i == count};
         for (int32 k = 0; k < info.programCount && k < 4096; ++k) {
             String128 name = {};
             list.programs.push_back(units->getProgramName(info.id, k, name) == kResultOk

@@ -57,6 +57,8 @@ struct ModuleDescription {
         int id = 0;
         std::string name;
         std::vector<std::string> programs;
+        // Described by getProgramListInfo although getProgramListCount leaves it out.
+        bool unannounced = false;
     };
 
     std::string bundle;

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 
 namespace plughost {
 
@@ -61,6 +62,9 @@ double PeakOf(const AudioData& audio) {
 } // namespace
 
 Status RunRender(const RenderOptions& options) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(options.output, ec))
+        return Status::Fail("the output '" + options.output + "' is a folder");
     AudioData input;
     if (Status s = LoadInput(options, input); !s)
         return s;

@@ -2,12 +2,22 @@
 #include "tools/plughost/Commands.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
+
+#ifdef PLUGHOST_WITH_EDITOR
+#include "tools/plughost/editor/EditorCommand.h"
+#endif
 
 // plughost: renders audio through a VST 3 bundle, describes it, and shows its saved states.
 int main(int argc, char** argv) {
     using namespace plughost;
+#ifdef PLUGHOST_WITH_EDITOR
+    // The editor command reads its own arguments.
+    if (argc > 1 && std::strcmp(argv[1], "editor") == 0)
+        return RunEditorCommand(argc - 1, argv + 1);
+#endif
     const std::vector<std::string> args(argv + 1, argv + argc);
     CommandLine commandLine;
     if (Status s = ParseCommandLine(args, commandLine); !s) {
@@ -18,6 +28,11 @@ int main(int argc, char** argv) {
     switch (commandLine.command) {
     case Command::help:
         std::fputs(UsageText(), stdout);
+#ifdef PLUGHOST_WITH_EDITOR
+        std::fputs("\neditor      plughost editor BUNDLE ... shows the plug-in's editor in a window\n"
+                   "            (see plughost editor --help)\n",
+                   stdout);
+#endif
         return 0;
     case Command::info:
         result = RunInfo(commandLine.info);

@@ -1,0 +1,83 @@
+// Reading and writing audio files: which format a render is written in, and that a file is
+// either written whole or not at all.
+#include "tests/tools/PlughostTestSupport.h"
+#include "tools/plughost/AudioFile.h"
+
+#include <gtest/gtest.h>
+#include <sndfile.h>
+
+#include <filesystem>
+
+using namespace plughost;
+using namespace plughost_test;
+
+namespace {
+
+TEST(AudioFile, OutputFormatFollowsRequestThenExtensionThenSource) {
+    const int pcm16Wav = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    const int doubleWav = SF_FORMAT_WAV | SF_FORMAT_DOUBLE;
+    struct Case {
+        const char* what;
+        int requested;
+        const char* out;
+        int source;
+        int expected;
+    };
+    const Case cases[] = {
+        {"same container keeps the encoding", 0, "out.wav", pcm16Wav, pcm16Wav},
+        {"an unknown extension keeps the source", 0, "out.raw", pcm16Wav, pcm16Wav},
+        {"the extension picks the container", 0, "out.flac", pcm16Wav,
+         SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
+        {"FLAC cannot hold doubles: 24-bit", 0, "out.flac", doubleWav,
+         SF_FORMAT_FLAC | SF_FORMAT_PCM_24},
+        {"a request beats the extension", SF_FORMAT_AIFF, "out.wav", doubleWav,
+         SF_FORMAT_AIFF | SF_FORMAT_DOUBLE},
+        {"made in memory: 32-bit float", 0, "out.aif", 0, SF_FORMAT_AIFF | SF_FORMAT_FLOAT},
+        {"nothing known: float WAV", 0, "out", 0, SF_FORMAT_WAV | SF_FORMAT_FLOAT},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ChooseOutputFormat(c.requested, c.out, c.source), c.expected) << c.what;
+}
+
+TEST(AudioFile, IntegerEncodingsClipInsteadOfWrapping) {
+    TempDir dir;
+    AudioData loud = Sine(48000, 0.01, 1000, 1.5, 1);
+    WriteReport report;
+    ASSERT_TRUE(WriteAudioFileAtomically(dir.Path("loud.wav"), loud,
+                                         SF_FORMAT_WAV | SF_FORMAT_PCM_16, report));
+    EXPECT_GT(report.clippedSamples, 0);
+    const AudioData back = ReadAudio(dir.Path("loud.wav"));
+    ASSERT_EQ(back.FrameCount(), loud.FrameCount());
+    for (size_t i = 0; i < loud.channels[0].size(); ++i) {
+        if (loud.channels[0][i] > 1.0) {
+            ASSERT_GT(back.channels[0][i], 0.99) << "sample " << i << " wrapped around";
+        }
+    }
+}
+
+TEST(AudioFile, FailedWriteLeavesNothingBehind) {
+    TempDir dir;
+    const AudioData audio = Sine(48000, 0.01, 1000, 0.5, 2);
+    WriteReport report;
+    {
+        SCOPED_TRACE("a folder that does not exist");
+        EXPECT_FALSE(WriteAudioFileAtomically(dir.Path("missing/out.wav"), audio,
+                                              SF_FORMAT_WAV | SF_FORMAT_FLOAT, report));
+    }
+    {
+        SCOPED_TRACE("a format that cannot hold the audio keeps the old file");
+        WriteFile(dir.Path("old.flac"), "old");
+        AudioData fast = audio;
+        fast.sampleRate = 1000000;
+        EXPECT_FALSE(WriteAudioFileAtomically(dir.Path("old.flac"), fast,
+                                              SF_FORMAT_FLAC | SF_FORMAT_PCM_16, report));
+        const std::vector<std::uint8_t> old = FileContents(dir.Path("old.flac"));
+        EXPECT_EQ(std::string(old.begin(), old.end()), "old");
+    }
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
+        ++entries;
+    EXPECT_EQ(entries, 1) << "a temporary file was left in the folder";
+}
+
+} // namespace
