@@ -333,6 +333,10 @@ TEST(PluginProcessInstances, InstancesAreIndependent) {
                 for (int n = 0; n < block.Frames(); ++n)
                     ASSERT_TRUE(std::isfinite(block.Out(c, n))) << c << ":" << n;
         }
+        AudioBlock bypassed(512, true);
+        bypassed.Change(kBypassId, 1.0);
+        EXPECT_EQ(second.processor->process(bypassed.Data()), kResultOk);
+        ExpectScaled(bypassed, 1.0, "bypassed block");
         first.component->terminate();
         second.component->terminate();
     }
