@@ -1,6 +1,8 @@
 #include "vst3/ModuleInfo.h"
 
 #include <atomic>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 
 // The module services of the loader: dladdr in place of the Win32 module handle and file name.
@@ -22,8 +24,13 @@ ModuleRecord ReadModuleRecord() {
     if (!dladdr(reinterpret_cast<void*>(&ReadModuleRecord), &info))
         return record;
     record.handle = info.dli_fbase;
-    if (info.dli_fname && std::strlen(info.dli_fname) < static_cast<size_t>(kFolderCapacity))
-        std::strcpy(record.folder, info.dli_fname);
+    // The loader reports the path it was given, which may be relative to a working folder the
+    // host can change later.
+    char resolved[PATH_MAX];
+    const char* path =
+        info.dli_fname && realpath(info.dli_fname, resolved) ? resolved : info.dli_fname;
+    if (path && std::strlen(path) < static_cast<size_t>(kFolderCapacity))
+        std::strcpy(record.folder, path);
     char* last = std::strrchr(record.folder, '/');
     if (last)
         last[1] = '\0';
