@@ -11,6 +11,8 @@ using namespace Steinberg::Vst;
 
 namespace {
 
+constexpr int kMaxBusChannels = 64;
+
 constexpr SpeakerArrangement kUsualArrangements[] = {
     SpeakerArr::kEmpty,
     SpeakerArr::kMono,
@@ -100,6 +102,13 @@ Status NegotiateBuses(IComponent* component, IAudioProcessor* processor, int fil
     }
     if (outputs[0] < 1)
         return Status::Fail("the plug-in's main output bus has no channels");
+    // An arrangement holds at most 64 speakers; a larger count is a broken answer, not a
+    // reason to allocate for it.
+    for (const std::vector<int>* counts : {&inputs, &outputs})
+        for (int channels : *counts)
+            if (channels < 0 || channels > kMaxBusChannels)
+                return Status::Fail("the plug-in reports a bus of " + std::to_string(channels) +
+                                    " channels");
 
     for (size_t i = 0; i < inputs.size(); ++i)
         component->activateBus(kAudio, kInput, static_cast<int32>(i), 1);

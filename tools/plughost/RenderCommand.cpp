@@ -106,9 +106,20 @@ Status RunRender(const RenderOptions& options) {
             !s)
             return s;
         // After setupProcessing, so that a set-up cannot reset what the state restores.
-        if (!stateIn.empty())
+        if (!stateIn.empty()) {
+            std::vector<std::uint8_t> own;
+            const bool sizesDiffer = plugin.SaveState(own) && own.size() != stateIn.size();
             if (Status s = plugin.LoadState(stateIn); !s)
-                return Status::Fail("state file '" + options.stateIn + "': " + s.message());
+                return Status::Fail("state file '" + options.stateIn + "': " + s.message() +
+                                    (sizesDiffer ? "; its own state is " +
+                                                       std::to_string(own.size()) + " bytes"
+                                                 : ""));
+            if (sizesDiffer)
+                std::fprintf(stderr,
+                             "plughost: warning: '%s' holds %zu bytes but this plug-in's state "
+                             "is %zu; it may belong to another plug-in\n",
+                             options.stateIn.c_str(), stateIn.size(), own.size());
+        }
         if (Status s = session.Start(changes); !s)
             return s;
         ProgressBar progress(!options.quiet);

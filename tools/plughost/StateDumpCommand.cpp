@@ -28,7 +28,8 @@ Status RunStateDump(const StateDumpOptions& options) {
 
     std::printf("State     %s: %zu bytes", options.stateFile.c_str(), bytes.size());
     if (sizeKnown && fresh.size() != bytes.size())
-        std::printf(" (this plug-in writes %zu)", fresh.size());
+        std::printf(" (this plug-in writes %zu: the file may belong to another plug-in)",
+                    fresh.size());
     std::printf("\n");
     if (bytes.size() >= 4) {
         // The last four bytes, little-endian: the host-bypass flag that ends the state.
