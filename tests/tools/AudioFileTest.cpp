@@ -1,7 +1,7 @@
 // Reading and writing audio files: which format a render is written in, and that a file is
 // either written whole or not at all.
-#include "tests/tools/PlughostTestSupport.h"
 #include "tools/plughost/AudioFile.h"
+#include "tests/tools/PlughostTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <sndfile.h>

@@ -18,7 +18,7 @@ struct BadCase {
 };
 
 class PlughostBadInput : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(WriteWav(dir.Path("in.wav"), Noise(48000, 0.05, 0.5, 29)));
         ASSERT_TRUE(WriteWav(dir.Path("in44.wav"), Noise(44100, 0.05, 0.5, 31)));
@@ -41,7 +41,9 @@ protected:
         WriteFile(out, keep);
         std::vector<std::string> args;
         for (const std::string& a : c.args)
-            args.push_back(a == "{OUT}" ? out : a.starts_with("{DIR}/") ? dir.Path(a.substr(6)) : a);
+            args.push_back(a == "{OUT}"              ? out
+                           : a.starts_with("{DIR}/") ? dir.Path(a.substr(6))
+                                                     : a);
         const RunResult run = RunPlughost(args);
         EXPECT_NE(run.exitCode, 0);
         EXPECT_LT(run.exitCode, 128) << "plughost crashed";
@@ -63,17 +65,23 @@ TEST_F(PlughostBadInput, ParameterSettings) {
         GTEST_SKIP() << "the Sorvel bundle is not part of this build";
     const std::string b = SorvelBundle();
     const BadCase cases[] = {
-        {"a misspelt title lists close ones", {"render", b, "{OUT}", "--set", "HGAIN=3"},
+        {"a misspelt title lists close ones",
+         {"render", b, "{OUT}", "--set", "HGAIN=3"},
          "unknown parameter 'HGAIN'; did you mean HGAINL, HGAINR?"},
-        {"an unknown title points at info", {"render", b, "{OUT}", "--set", "WOBBLE=1"},
+        {"an unknown title points at info",
+         {"render", b, "{OUT}", "--set", "WOBBLE=1"},
          "`plughost info BUNDLE` lists"},
-        {"a text the plug-in does not take", {"render", b, "{OUT}", "--set", "HGAINL=loud"},
+        {"a text the plug-in does not take",
+         {"render", b, "{OUT}", "--set", "HGAINL=loud"},
          "does not accept 'loud' for HGAINL"},
-        {"a value beyond the range", {"render", b, "{OUT}", "--set", "HGAINL=40"},
+        {"a value beyond the range",
+         {"render", b, "{OUT}", "--set", "HGAINL=40"},
          "HGAINL=40 is outside the parameter's range -18.00 to 18.00"},
-        {"a normalised value beyond 1", {"render", b, "{OUT}", "--set", "DRIVE=@1.5"},
+        {"a normalised value beyond 1",
+         {"render", b, "{OUT}", "--set", "DRIVE=@1.5"},
          "a normalised value is a number from 0 to 1"},
-        {"a list value the plug-in refuses", {"render", b, "{OUT}", "--set", "Bypass=maybe"},
+        {"a list value the plug-in refuses",
+         {"render", b, "{OUT}", "--set", "Bypass=maybe"},
          "does not accept 'maybe' for Bypass"},
         {"no value", {"render", b, "{OUT}", "--set", "MS="}, "needs a value"},
     };
@@ -87,20 +95,24 @@ TEST_F(PlughostBadInput, FilesAndRates) {
     const std::string b = SorvelBundle();
     const BadCase cases[] = {
         {"a missing input", {"render", b, "{DIR}/none.wav", "{OUT}"}, "cannot read audio file"},
-        {"an input that is not audio", {"render", b, "{DIR}/garbage.wav", "{OUT}"},
+        {"an input that is not audio",
+         {"render", b, "{DIR}/garbage.wav", "{OUT}"},
          "cannot read audio file"},
-        {"a container plughost does not read", {"render", b, "{DIR}/in.au", "{OUT}"},
+        {"a container plughost does not read",
+         {"render", b, "{DIR}/in.au", "{OUT}"},
          "unsupported audio file"},
-        {"more channels than the plug-in takes", {"render", b, "{DIR}/three.wav", "{OUT}"},
+        {"more channels than the plug-in takes",
+         {"render", b, "{DIR}/three.wav", "{OUT}"},
          "the input has 3 channels but the plug-in takes at most 2 channels"},
-        {"a rate that differs from the input's", {"render", b, "{DIR}/in.wav", "{OUT}", "--rate",
-                                                  "44100"},
+        {"a rate that differs from the input's",
+         {"render", b, "{DIR}/in.wav", "{OUT}", "--rate", "44100"},
          "does not resample"},
-        {"a state the plug-in refuses", {"render", b, "{OUT}", "--state", "{DIR}/short.state"},
+        {"a state the plug-in refuses",
+         {"render", b, "{OUT}", "--state", "{DIR}/short.state"},
          "refused the state"},
-        {"a missing state", {"render", b, "{OUT}", "--state", "{DIR}/none.state"},
-         "cannot read"},
-        {"an unknown container", {"render", b, "{OUT}", "--format", "ogg"},
+        {"a missing state", {"render", b, "{OUT}", "--state", "{DIR}/none.state"}, "cannot read"},
+        {"an unknown container",
+         {"render", b, "{OUT}", "--format", "ogg"},
          "--format takes wav, flac or aiff"},
     };
     for (const BadCase& c : cases)
@@ -110,7 +122,8 @@ TEST_F(PlughostBadInput, FilesAndRates) {
 TEST_F(PlughostBadInput, BundlesAndRefusals) {
     const BadCase cases[] = {
         {"a missing bundle", {"render", "{DIR}/Nothing.vst3", "{OUT}"}, "cannot load bundle"},
-        {"a module without a factory", {"render", FixtureBundle("FixtureNoFactory"), "{OUT}"},
+        {"a module without a factory",
+         {"render", FixtureBundle("FixtureNoFactory"), "{OUT}"},
          "does not export GetPluginFactory"},
         {"a factory without an audio effect",
          {"render", FixtureBundle("FixtureNoEffect"), "{OUT}"},
@@ -119,8 +132,7 @@ TEST_F(PlughostBadInput, BundlesAndRefusals) {
          {"render", FixtureBundle("FixtureStrict"), "{DIR}/in.wav", "{OUT}"},
          "the plug-in refuses the processing set-up: 48000 Hz"},
         {"a sample size the plug-in refuses",
-         {"render", FixtureBundle("FixtureStrict"), "{DIR}/in44.wav", "{OUT}", "--precision",
-          "64"},
+         {"render", FixtureBundle("FixtureStrict"), "{DIR}/in44.wav", "{OUT}", "--precision", "64"},
          "cannot process 64-bit samples"},
         {"a layout the plug-in refuses",
          {"render", FixtureBundle("FixtureStrict"), "{DIR}/three.wav", "{OUT}"},

@@ -19,7 +19,7 @@ constexpr FUID kFixtureCid{0x6A3C51D0, 0x7E2B4F18, 0x9D40C2AA, 0x1B5E7F03};
 constexpr double kOnlyRate = 44100;
 
 class StrictPassThrough : public Vst::SingleComponentEffect {
-public:
+  public:
     tresult PLUGIN_API initialize(FUnknown* context) override {
         const tresult result = SingleComponentEffect::initialize(context);
         if (result == kResultOk) {
@@ -86,7 +86,9 @@ SMTG_EXPORT_SYMBOL IPluginFactory* PLUGIN_API GetPluginFactory() {
 }
 #endif
 
-SMTG_EXPORT_SYMBOL bool ModuleEntry(void* handle) { return handle != nullptr; }
+SMTG_EXPORT_SYMBOL bool ModuleEntry(void* handle) {
+    return handle != nullptr;
+}
 
 SMTG_EXPORT_SYMBOL bool ModuleExit() {
     // The factory is gone by now when the host released its references; forget it so a

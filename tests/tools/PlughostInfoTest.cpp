@@ -19,8 +19,8 @@ TEST(PlughostInfo, ListsBusesAndParametersAsThePluginShowsThem) {
           "MS                          1            1            1",
           "(untitled)                  1            0            0", "\"Root Unit\"",
           "\"Factory Presets\"  1 programs"})
-        EXPECT_NE(text.out.find(expected), std::string::npos)
-            << "missing '" << expected << "' in\n" << text.out;
+        EXPECT_NE(text.out.find(expected), std::string::npos) << "missing '" << expected << "' in\n"
+                                                              << text.out;
 
     const RunResult json = RunPlughost({"info", SorvelBundle(), "--json"});
     ASSERT_EQ(json.exitCode, 0) << json.err;

@@ -10,7 +10,7 @@ using namespace plughost_test;
 namespace {
 
 class PlughostRender : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (SorvelBundle().empty())
             GTEST_SKIP() << "the Sorvel bundle is not part of this build";
@@ -45,8 +45,8 @@ TEST_F(PlughostRender, BuiltInSignalRendersAtTheDefaultOrGivenRate) {
         EXPECT_LT(Peak(out.channels[c]), 0.7);
     }
 
-    const RunResult at44 = RunPlughost({"render", SorvelBundle(), dir.Path("44.flac"), "--rate",
-                                        "44100", "--quiet"});
+    const RunResult at44 =
+        RunPlughost({"render", SorvelBundle(), dir.Path("44.flac"), "--rate", "44100", "--quiet"});
     ASSERT_EQ(at44.exitCode, 0) << at44.err;
     const plughost::AudioData flac = ReadAudio(dir.Path("44.flac"));
     EXPECT_EQ(flac.sampleRate, 44100);
@@ -77,7 +77,8 @@ TEST_F(PlughostRender, LinkAndMidSideSwitches) {
     const plughost::AudioData plain = Render(dir.Path("noise.wav"), dir.Path("plain.wav"), {});
 
     {
-        SCOPED_TRACE("LINK 0: the right high band follows the left one, so HGAINR alone is ignored");
+        SCOPED_TRACE(
+            "LINK 0: the right high band follows the left one, so HGAINR alone is ignored");
         const plughost::AudioData out =
             Render(dir.Path("noise.wav"), dir.Path("linked.wav"), {"--set", "HGAINR=12"});
         EXPECT_LT(MaxDifference(plain, out), 1e-6);
@@ -115,8 +116,8 @@ TEST_F(PlughostRender, LinkAndMidSideSwitches) {
 
 TEST_F(PlughostRender, SampleSizesAndBlockSizesAgree) {
     ASSERT_TRUE(WriteWav(dir.Path("in.wav"), Noise(48000, 0.2, 0.5, 17)));
-    const std::vector<std::string> settings{"--set", "HGAINL=4.5", "--set", "MGAIN2L=-3",
-                                            "--set", "DRIVE=-30"};
+    const std::vector<std::string> settings{"--set",      "HGAINL=4.5", "--set",
+                                            "MGAIN2L=-3", "--set",      "DRIVE=-30"};
     auto with = [&](std::vector<std::string> extra) {
         extra.insert(extra.end(), settings.begin(), settings.end());
         return extra;

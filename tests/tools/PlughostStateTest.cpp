@@ -9,7 +9,7 @@ using namespace plughost_test;
 namespace {
 
 class PlughostState : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (SorvelBundle().empty())
             GTEST_SKIP() << "the Sorvel bundle is not part of this build";
@@ -17,8 +17,13 @@ protected:
     }
 
     RunResult Render(const std::string& output, std::vector<std::string> extra) {
-        std::vector<std::string> args{"render",   SorvelBundle(), dir.Path("in.wav"),
-                                      dir.Path(output), "--quiet", "--precision", "64"};
+        std::vector<std::string> args{"render",
+                                      SorvelBundle(),
+                                      dir.Path("in.wav"),
+                                      dir.Path(output),
+                                      "--quiet",
+                                      "--precision",
+                                      "64"};
         args.insert(args.end(), extra.begin(), extra.end());
         return RunPlughost(args);
     }
@@ -27,34 +32,32 @@ protected:
 };
 
 TEST_F(PlughostState, SavedStateLoadsBackToTheSameValuesAndSound) {
-    const RunResult first =
-        Render("first.wav", {"--set", "HGAINL=3.5", "--set", "LINK=1", "--set", "MS=0",
-                             "--set", "DRIVE=-27.25", "--set", "#32=1", "--save-state",
-                             dir.Path("first.state")});
+    const RunResult first = Render("first.wav", {"--set", "HGAINL=3.5", "--set", "LINK=1", "--set",
+                                                 "MS=0", "--set", "DRIVE=-27.25", "--set", "#32=1",
+                                                 "--save-state", dir.Path("first.state")});
     ASSERT_EQ(first.exitCode, 0) << first.err;
     const std::vector<std::uint8_t> saved = FileContents(dir.Path("first.state"));
     ASSERT_EQ(saved.size(), 8u * 33 + 4) << "one double per parameter and the bypass flag";
 
     {
         SCOPED_TRACE("state dump shows the values as the plug-in displays them");
-        const RunResult dump = RunPlughost(
-            {"state", "dump", dir.Path("first.state"), "--bundle", SorvelBundle()});
+        const RunResult dump =
+            RunPlughost({"state", "dump", dir.Path("first.state"), "--bundle", SorvelBundle()});
         ASSERT_EQ(dump.exitCode, 0) << dump.err;
-        for (const char* line : {"268 bytes", "Bypass    0", "HGAINL           3.50 %",
-                                 "LINK             1", "MS               0",
-                                 "DRIVE            -27.25 %", "#32              1"})
+        for (const char* line :
+             {"268 bytes", "Bypass    0", "HGAINL           3.50 %", "LINK             1",
+              "MS               0", "DRIVE            -27.25 %", "#32              1"})
             EXPECT_NE(dump.out.find(line), std::string::npos) << "missing '" << line << "' in\n"
-                                                               << dump.out;
+                                                              << dump.out;
     }
     {
         SCOPED_TRACE("--state restores the render and saves the identical state again");
-        const RunResult second =
-            Render("second.wav", {"--state", dir.Path("first.state"), "--save-state",
-                                  dir.Path("second.state")});
+        const RunResult second = Render("second.wav", {"--state", dir.Path("first.state"),
+                                                       "--save-state", dir.Path("second.state")});
         ASSERT_EQ(second.exitCode, 0) << second.err;
-        EXPECT_EQ(MaxDifference(ReadAudio(dir.Path("first.wav")),
-                                ReadAudio(dir.Path("second.wav"))),
-                  0.0);
+        EXPECT_EQ(
+            MaxDifference(ReadAudio(dir.Path("first.wav")), ReadAudio(dir.Path("second.wav"))),
+            0.0);
         EXPECT_EQ(FileContents(dir.Path("second.state")), saved);
     }
 }

@@ -4,13 +4,13 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
 #include <numbers>
 #include <sstream>
-#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -55,7 +55,8 @@ RunResult RunPlughost(const std::vector<std::string>& args) {
 }
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "plughost-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "plughost-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
         std::abort();
     root = pattern;
@@ -82,8 +83,7 @@ plughost::AudioData Noise(double sampleRate, double seconds, double peak, std::u
     return audio;
 }
 
-plughost::AudioData Sine(double sampleRate, double seconds, double hz, double peak,
-                         int channels) {
+plughost::AudioData Sine(double sampleRate, double seconds, double hz, double peak, int channels) {
     plughost::AudioData audio;
     audio.sampleRate = sampleRate;
     const auto frames = static_cast<size_t>(sampleRate * seconds);
@@ -134,7 +134,9 @@ double MaxDifference(const plughost::AudioData& a, const plughost::AudioData& b)
     return worst;
 }
 
-std::string SorvelBundle() { return SORVEL_BUNDLE_DIR; }
+std::string SorvelBundle() {
+    return SORVEL_BUNDLE_DIR;
+}
 
 std::string FixtureBundle(const std::string& name) {
     return std::string(FIXTURE_BUNDLE_DIR) + "/" + name + ".vst3";

@@ -19,7 +19,7 @@ RunResult RunPlughost(const std::vector<std::string>& args);
 
 // A fresh folder, removed with everything in it when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -27,7 +27,7 @@ public:
 
     std::string Path(const std::string& name) const { return root + "/" + name; }
 
-private:
+  private:
     std::string root;
 };
 

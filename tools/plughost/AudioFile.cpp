@@ -19,7 +19,7 @@ struct ContainerName {
 };
 
 constexpr ContainerName kContainerNames[] = {
-    {"wav", SF_FORMAT_WAV}, {"flac", SF_FORMAT_FLAC}, {"aiff", SF_FORMAT_AIFF},
+    {"wav", SF_FORMAT_WAV},  {"flac", SF_FORMAT_FLAC}, {"aiff", SF_FORMAT_AIFF},
     {"aif", SF_FORMAT_AIFF}, {"aifc", SF_FORMAT_AIFF},
 };
 
@@ -73,7 +73,8 @@ Status ReadAudioFile(const std::string& path, AudioData& out) {
     const int container = info.format & SF_FORMAT_TYPEMASK;
     if (!IsReadableContainer(container)) {
         sf_close(file);
-        return Status::Fail("unsupported audio file '" + path + "': only WAV, FLAC and AIFF are read");
+        return Status::Fail("unsupported audio file '" + path +
+                            "': only WAV, FLAC and AIFF are read");
     }
     if (info.channels < 1 || info.samplerate < 1) {
         sf_close(file);
@@ -152,8 +153,8 @@ Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio,
     info.format = format;
     SNDFILE* file = sf_open_fd(pending.Descriptor(), SFM_WRITE, &info, SF_FALSE);
     if (file == nullptr)
-        return Status::Fail("cannot write '" + path + "' in the chosen format: " +
-                            sf_strerror(nullptr));
+        return Status::Fail("cannot write '" + path +
+                            "' in the chosen format: " + sf_strerror(nullptr));
     // Without this libsndfile wraps samples beyond full scale around in integer encodings.
     sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
     const bool countClipping = IsIntegerEncoding(format & SF_FORMAT_SUBMASK);
@@ -175,8 +176,9 @@ Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio,
     }
     const std::string writeError = written ? "" : sf_strerror(file);
     if (sf_close(file) != 0 || !written)
-        return Status::Fail("error writing '" + path + "': " +
-                            (written ? std::string("the file could not be completed") : writeError));
+        return Status::Fail(
+            "error writing '" + path +
+            "': " + (written ? std::string("the file could not be completed") : writeError));
     return pending.Commit();
 }
 

@@ -28,9 +28,8 @@ std::vector<int> ChannelCounts(IComponent* component, BusDirection direction) {
     const int32 buses = component->getBusCount(kAudio, direction);
     for (int32 i = 0; i < buses; ++i) {
         BusInfo info{};
-        counts.push_back(component->getBusInfo(kAudio, direction, i, info) == kResultOk
-                             ? info.channelCount
-                             : 0);
+        counts.push_back(
+            component->getBusInfo(kAudio, direction, i, info) == kResultOk ? info.channelCount : 0);
     }
     return counts;
 }

@@ -66,7 +66,7 @@ bool ParseInteger(const std::string& text, long long& out) {
 
 // Walks the arguments, splitting "--opt=value" and fetching a separate value when needed.
 class ArgumentReader {
-public:
+  public:
     ArgumentReader(const std::vector<std::string>& args, size_t first) : args(args), next(first) {}
 
     bool Done() const { return next >= args.size(); }
@@ -88,7 +88,7 @@ public:
         return Status::Ok();
     }
 
-private:
+  private:
     const std::vector<std::string>& args;
     size_t next;
 };
@@ -98,7 +98,9 @@ std::string OptionName(const std::string& arg) {
     return equals == std::string::npos ? arg : arg.substr(0, equals);
 }
 
-bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h"; }
+bool IsHelp(const std::string& arg) {
+    return arg == "--help" || arg == "-h";
+}
 
 Status ParseInfo(ArgumentReader& reader, InfoOptions& out) {
     std::vector<std::string> positional;
@@ -206,7 +208,9 @@ Status ParseStateDump(ArgumentReader& reader, StateDumpOptions& out) {
 
 } // namespace
 
-const char* UsageText() { return kUsage; }
+const char* UsageText() {
+    return kUsage;
+}
 
 Status ParseCommandLine(const std::vector<std::string>& args, CommandLine& out) {
     out = CommandLine{};

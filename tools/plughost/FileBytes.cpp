@@ -16,7 +16,7 @@ Status ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
     const int fd = open(path.c_str(), O_RDONLY);
     if (fd < 0)
         return Status::Fail("cannot read '" + path + "': " + std::strerror(errno));
-    struct stat info{};
+    struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(fd);
         return Status::Fail("cannot read '" + path + "': not a regular file");

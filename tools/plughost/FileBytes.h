@@ -9,8 +9,7 @@
 namespace plughost {
 
 // Reads a whole file; one larger than `limit` bytes is refused.
-Status ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
-                     std::int64_t limit);
+Status ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes, std::int64_t limit);
 
 // Writes under a temporary name beside `path` and renames it into place once complete.
 Status WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);

@@ -19,7 +19,9 @@ std::string Format(const char* format, auto... values) {
     return text;
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
 
 // The value as the plug-in shows it, or "@normalised" when it shows nothing.
 std::string ShownValue(const std::string& text, double normalized) {
@@ -27,9 +29,9 @@ std::string ShownValue(const std::string& text, double normalized) {
 }
 
 std::string BusLine(const ModuleDescription::BusEntry& bus) {
-    std::string line = Format("  %-5s %-3s %d  %-16s %d ch", bus.audio ? "audio" : "event",
-                              bus.input ? "in" : "out", bus.index, Quoted(bus.name).c_str(),
-                              bus.channels);
+    std::string line =
+        Format("  %-5s %-3s %d  %-16s %d ch", bus.audio ? "audio" : "event",
+               bus.input ? "in" : "out", bus.index, Quoted(bus.name).c_str(), bus.channels);
     if (bus.hasArrangement) {
         const std::string name = ArrangementName(bus.arrangement);
         line += Format("  %s (0x%llx)", name.empty() ? "arrangement" : name.c_str(),
@@ -65,8 +67,8 @@ std::string InfoText(const ModuleDescription& d) {
 
     out += "Effect    " + Quoted(d.effectName) +
            (d.separateController ? ", separate controller" : ", single component") +
-           Format(", latency %u samples, tail %u samples, 32-bit %s, 64-bit %s\n",
-                  d.latencySamples, d.tailSamples, d.can32 ? "yes" : "no", d.can64 ? "yes" : "no");
+           Format(", latency %u samples, tail %u samples, 32-bit %s, 64-bit %s\n", d.latencySamples,
+                  d.tailSamples, d.can32 ? "yes" : "no", d.can64 ? "yes" : "no");
 
     out += Format("Buses (%zu)\n", d.buses.size());
     for (const auto& bus : d.buses)

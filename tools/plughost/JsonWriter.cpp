@@ -10,8 +10,11 @@ namespace {
 // Length of the well-formed UTF-8 sequence starting at `at`, or 0 when it is not one.
 size_t Utf8SequenceLength(std::string_view text, size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
-    const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                         : (lead >> 3) == 0x1E ? 4 : 0;
+    const size_t length = lead < 0x80           ? 1
+                          : (lead >> 5) == 0x6  ? 2
+                          : (lead >> 4) == 0xE  ? 3
+                          : (lead >> 3) == 0x1E ? 4
+                                                : 0;
     if (length == 0 || at + length > text.size())
         return 0;
     for (size_t i = 1; i < length; ++i)

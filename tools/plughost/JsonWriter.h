@@ -10,7 +10,7 @@ namespace plughost {
 // Builds indented JSON text. Keys and values are written in call order; commas and
 // indentation follow from the nesting.
 class JsonWriter {
-public:
+  public:
     JsonWriter& BeginObject(std::string_view key = {});
     JsonWriter& EndObject();
     JsonWriter& BeginArray(std::string_view key = {});
@@ -26,7 +26,7 @@ public:
 
     static std::string Escape(std::string_view value);
 
-private:
+  private:
     void Prefix(std::string_view key);
 
     std::string text;

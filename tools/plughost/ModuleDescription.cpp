@@ -18,9 +18,12 @@ struct FlagName {
 };
 
 constexpr FlagName kParameterFlags[] = {
-    {ParameterInfo::kCanAutomate, "automatable"}, {ParameterInfo::kIsReadOnly, "read-only"},
-    {ParameterInfo::kIsWrapAround, "wrap-around"}, {ParameterInfo::kIsList, "list"},
-    {ParameterInfo::kIsHidden, "hidden"},         {ParameterInfo::kIsProgramChange, "program-change"},
+    {ParameterInfo::kCanAutomate, "automatable"},
+    {ParameterInfo::kIsReadOnly, "read-only"},
+    {ParameterInfo::kIsWrapAround, "wrap-around"},
+    {ParameterInfo::kIsList, "list"},
+    {ParameterInfo::kIsHidden, "hidden"},
+    {ParameterInfo::kIsProgramChange, "program-change"},
     {ParameterInfo::kIsBypass, "bypass"},
 };
 
@@ -46,8 +49,7 @@ constexpr ArrangementNameEntry kArrangementNames[] = {
     {SpeakerArr::k51, "5.1"},
 };
 
-template <size_t N>
-std::string JoinFlags(std::int64_t flags, const FlagName (&names)[N]) {
+template <size_t N> std::string JoinFlags(std::int64_t flags, const FlagName (&names)[N]) {
     std::string out;
     for (const FlagName& f : names)
         if (flags & f.bit) {
@@ -59,8 +61,7 @@ std::string JoinFlags(std::int64_t flags, const FlagName (&names)[N]) {
 }
 
 // An 8-bit field that may fill its whole capacity without a terminator.
-template <size_t N>
-std::string FieldText(const char8 (&field)[N]) {
+template <size_t N> std::string FieldText(const char8 (&field)[N]) {
     return std::string(field, strnlen(field, N));
 }
 

@@ -81,7 +81,8 @@ struct ModuleDescription {
     std::vector<ProgramListEntry> programLists;
 };
 
-ModuleDescription DescribeModule(const std::string& bundlePath, const Steinberg::Hosting::Module& module,
+ModuleDescription DescribeModule(const std::string& bundlePath,
+                                 const Steinberg::Hosting::Module& module,
                                  const PluginInstance& plugin);
 
 // Readable names: "stereo" for 0x3 (empty when the arrangement has no usual name), and the

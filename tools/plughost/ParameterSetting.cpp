@@ -33,7 +33,9 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-bool SameText(std::string_view a, std::string_view b) { return Lower(Trim(a)) == Lower(Trim(b)); }
+bool SameText(std::string_view a, std::string_view b) {
+    return Lower(Trim(a)) == Lower(Trim(b));
+}
 
 size_t EditDistance(const std::string& a, const std::string& b) {
     std::vector<size_t> row(b.size() + 1);
@@ -148,8 +150,8 @@ std::vector<std::string> CloseMatches(const std::vector<ParameterEntry>& paramet
             continue;
         const std::string title = Lower(p.title);
         size_t score = EditDistance(wanted, title);
-        const bool prefix = wanted.size() >= 2 &&
-                            (title.starts_with(wanted) || wanted.starts_with(title));
+        const bool prefix =
+            wanted.size() >= 2 && (title.starts_with(wanted) || wanted.starts_with(title));
         if (prefix)
             score = std::min<size_t>(score, 1);
         if (score <= allowed)
@@ -203,9 +205,9 @@ Status ResolveSetting(const PluginInstance& plugin, const std::vector<ParameterE
     String128 text16 = {};
     str8ToStr16(text16, value.c_str(), 128);
     ParamValue normalized = 0;
-    const bool converted = controller->getParamValueByString(p->info.id, text16, normalized) ==
-                               kResultOk &&
-                           std::isfinite(normalized);
+    const bool converted =
+        controller->getParamValueByString(p->info.id, text16, normalized) == kResultOk &&
+        std::isfinite(normalized);
     if (!converted) {
         if (!numeric)
             return Status::Fail("the plug-in does not accept '" + value + "' for " + title);

@@ -10,7 +10,7 @@ namespace plughost {
 // by Commit, once every byte is on disk. Dropped uncommitted, it removes itself, so the
 // destination never holds half a file and an existing one survives a failed write.
 class PendingFile {
-public:
+  public:
     PendingFile() = default;
     ~PendingFile() { Abandon(); }
     PendingFile(const PendingFile&) = delete;
@@ -21,7 +21,7 @@ public:
     Status Commit();
     void Abandon();
 
-private:
+  private:
     std::string destination;
     std::string tempPath;
     int fd = -1;

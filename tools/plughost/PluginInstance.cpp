@@ -66,8 +66,8 @@ Status PluginInstance::Create(const Hosting::Module& module, const std::string& 
     if (factory->createInstance(classInfo.cid, IComponent::iid,
                                 reinterpret_cast<void**>(&created)) != kResultOk ||
         created == nullptr)
-        return Status::Fail("bundle '" + bundleName + "' could not create its class '" +
-                            className + "'");
+        return Status::Fail("bundle '" + bundleName + "' could not create its class '" + className +
+                            "'");
     component = IPtr<IComponent>::adopt(created);
     if (component->initialize(HostContext()) != kResultOk) {
         // A failed initialize is answered by releasing the object at once, without terminate.

@@ -36,7 +36,7 @@ Status LoadBundle(const std::string& bundlePath,
 // One initialised instance of a module's audio effect class, seen as host code sees it:
 // component, processor and controller (the same object for a single-component effect).
 class PluginInstance {
-public:
+  public:
     PluginInstance() = default;
     ~PluginInstance() { Destroy(); }
     PluginInstance(const PluginInstance&) = delete;
@@ -67,7 +67,7 @@ public:
     // Hands the bytes to the controller's setState; a refusal is a failure.
     Status LoadState(const std::vector<std::uint8_t>& bytes) const;
 
-private:
+  private:
     Steinberg::FUnknown* HostContext() const;
     Status CreateController(const Steinberg::Hosting::Module& module,
                             const std::string& bundleName);

@@ -9,7 +9,7 @@ namespace plughost {
 // A one-line bar on a terminal's stderr. It stays hidden for the first second, so quick
 // renders leave no trace, and redraws at most ten times a second.
 class ProgressBar {
-public:
+  public:
     // `enabled` is false for --quiet; output that is not a terminal never shows the bar either.
     ProgressBar(bool enabled, std::FILE* stream = stderr);
     ~ProgressBar() { Finish(); }
@@ -20,7 +20,7 @@ public:
     // Erases the bar if it was drawn.
     void Finish();
 
-private:
+  private:
     using Clock = std::chrono::steady_clock;
 
     std::FILE* stream;

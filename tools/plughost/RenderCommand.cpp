@@ -1,11 +1,11 @@
 #include "tools/plughost/AudioFile.h"
-#include "tools/plughost/StateStream.h"
 #include "tools/plughost/Commands.h"
 #include "tools/plughost/FileBytes.h"
 #include "tools/plughost/ParameterSetting.h"
 #include "tools/plughost/PluginInstance.h"
 #include "tools/plughost/ProgressBar.h"
 #include "tools/plughost/RenderSession.h"
+#include "tools/plughost/StateStream.h"
 #include "tools/plughost/TestSignal.h"
 
 #include <sndfile.h>
@@ -46,8 +46,9 @@ Status CheckWritable(const std::string& path, int format, int channels, double r
     if (sf_format_check(&probe))
         return Status::Ok();
     char text[200];
-    std::snprintf(text, sizeof(text), "cannot write '%s': the format cannot hold %d channels at %g Hz",
-                  path.c_str(), channels, rate);
+    std::snprintf(text, sizeof(text),
+                  "cannot write '%s': the format cannot hold %d channels at %g Hz", path.c_str(),
+                  channels, rate);
     return Status::Fail(text);
 }
 
@@ -100,7 +101,8 @@ Status RunRender(const RenderOptions& options) {
         RenderSession session(plugin);
         if (Status s = session.Configure(input.ChannelCount(), setup); !s)
             return s;
-        const int format = ChooseOutputFormat(options.container, options.output, input.sourceFormat);
+        const int format =
+            ChooseOutputFormat(options.container, options.output, input.sourceFormat);
         if (Status s = CheckWritable(options.output, format, session.Layout().MainOutputChannels(),
                                      setup.sampleRate);
             !s)
@@ -110,10 +112,10 @@ Status RunRender(const RenderOptions& options) {
             std::vector<std::uint8_t> own;
             const bool sizesDiffer = plugin.SaveState(own) && own.size() != stateIn.size();
             if (Status s = plugin.LoadState(stateIn); !s)
-                return Status::Fail("state file '" + options.stateIn + "': " + s.message() +
-                                    (sizesDiffer ? "; its own state is " +
-                                                       std::to_string(own.size()) + " bytes"
-                                                 : ""));
+                return Status::Fail(
+                    "state file '" + options.stateIn + "': " + s.message() +
+                    (sizesDiffer ? "; its own state is " + std::to_string(own.size()) + " bytes"
+                                 : ""));
             if (sizesDiffer)
                 std::fprintf(stderr,
                              "plughost: warning: '%s' holds %zu bytes but this plug-in's state "
@@ -127,8 +129,9 @@ Status RunRender(const RenderOptions& options) {
             return s;
         session.Stop();
         if (session.NonFiniteSamples() > 0)
-            std::fprintf(stderr, "plughost: warning: the plug-in produced %lld NaN or infinite "
-                                 "samples, written as 0\n",
+            std::fprintf(stderr,
+                         "plughost: warning: the plug-in produced %lld NaN or infinite "
+                         "samples, written as 0\n",
                          static_cast<long long>(session.NonFiniteSamples()));
         if (!options.stateOut.empty())
             if (Status s = plugin.SaveState(stateOut); !s)
@@ -138,8 +141,9 @@ Status RunRender(const RenderOptions& options) {
         if (Status s = WriteAudioFileAtomically(options.output, output, format, report); !s)
             return s;
         if (report.clippedSamples > 0)
-            std::fprintf(stderr, "plughost: warning: %lld samples beyond full scale were clipped "
-                                 "in '%s'\n",
+            std::fprintf(stderr,
+                         "plughost: warning: %lld samples beyond full scale were clipped "
+                         "in '%s'\n",
                          static_cast<long long>(report.clippedSamples), options.output.c_str());
     }
     if (!options.stateOut.empty())

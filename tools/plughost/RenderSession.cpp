@@ -27,8 +27,7 @@ std::string SetupText(const RenderSetup& setup) {
 
 // Sample buffers for every channel of every bus in one direction, with the pointer tables
 // and bus records process() reads.
-template <class Sample>
-struct BusBuffers {
+template <class Sample> struct BusBuffers {
     std::vector<std::vector<std::vector<Sample>>> samples;
     std::vector<std::vector<Sample*>> pointers;
     std::vector<AudioBusBuffers> buses;

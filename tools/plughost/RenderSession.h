@@ -2,11 +2,11 @@
 
 #include "tools/plughost/AudioFile.h"
 #include "tools/plughost/BusLayout.h"
-#include "vst3/hosting/EventList.h"
-#include "vst3/hosting/ParameterChanges.h"
 #include "tools/plughost/PluginInstance.h"
 #include "tools/plughost/ProgressBar.h"
 #include "tools/plughost/Status.h"
+#include "vst3/hosting/EventList.h"
+#include "vst3/hosting/ParameterChanges.h"
 
 #include <cstdint>
 #include <vector>
@@ -30,7 +30,7 @@ struct ParameterChange {
 // block-by-block processing, deactivation. The steps are separate so the caller can load a
 // state between set-up and activation.
 class RenderSession {
-public:
+  public:
     explicit RenderSession(PluginInstance& plugin) : plugin(plugin) {}
     ~RenderSession() { Stop(); }
     RenderSession(const RenderSession&) = delete;
@@ -50,7 +50,7 @@ public:
     // Output samples that were NaN or infinite and were written as 0.
     std::int64_t NonFiniteSamples() const { return nonFinite; }
 
-private:
+  private:
     template <class Sample>
     Status RunBlocks(const AudioData& input, AudioData& output, ProgressBar& progress);
 

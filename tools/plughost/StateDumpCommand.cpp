@@ -1,7 +1,7 @@
-#include "tools/plughost/StateStream.h"
 #include "tools/plughost/Commands.h"
 #include "tools/plughost/FileBytes.h"
 #include "tools/plughost/PluginInstance.h"
+#include "tools/plughost/StateStream.h"
 
 #include <cstdio>
 #include <cstring>

@@ -11,9 +11,8 @@ namespace plughost {
 // bytes left fails: a plug-in that checks its reads then refuses a truncated state instead of
 // taking the missing part as zeros.
 class StateStream : public Steinberg::Hosting::MemoryStream {
-public:
-    explicit StateStream(std::vector<Steinberg::uint8> bytes)
-        : MemoryStream(std::move(bytes)) {}
+  public:
+    explicit StateStream(std::vector<Steinberg::uint8> bytes) : MemoryStream(std::move(bytes)) {}
 
     Steinberg::tresult PLUGIN_API read(void* buffer, Steinberg::int32 numBytes,
                                        Steinberg::int32* numBytesRead) override;

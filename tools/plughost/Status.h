@@ -8,7 +8,7 @@ namespace plughost {
 // The outcome of a step that can fail: either fine, or a one-line message for the user that
 // names what went wrong. Nothing in the host throws; every failure travels as one of these.
 class [[nodiscard]] Status {
-public:
+  public:
     static Status Ok() { return Status(); }
     static Status Fail(std::string message) { return Status(std::move(message)); }
 
@@ -16,7 +16,7 @@ public:
     explicit operator bool() const { return !failed; }
     const std::string& message() const { return text; }
 
-private:
+  private:
     Status() = default;
     explicit Status(std::string message) : failed(true), text(std::move(message)) {}
 

@@ -30,11 +30,13 @@ constexpr double kHitSpacingSeconds = 0.25;
 constexpr double kHitDecaySeconds = 0.025;
 constexpr int kHarmonics = 8;
 
-double MidiToHz(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+double MidiToHz(int note) {
+    return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
 
 // Deterministic white noise, so a render can be repeated bit for bit.
 class NoiseSource {
-public:
+  public:
     double Next() {
         state ^= state << 13;
         state ^= state >> 17;
@@ -42,7 +44,7 @@ public:
         return static_cast<double>(state) / 2147483648.0 - 1.0;
     }
 
-private:
+  private:
     std::uint32_t state = 0x2545F491u;
 };
 
@@ -82,8 +84,7 @@ void AddTone(AudioData& audio, double start, double hz, double amplitude, double
 }
 
 // A short burst of brightened noise, like a closed hi-hat.
-void AddNoiseHit(AudioData& audio, double start, double amplitude, double pan,
-                 NoiseSource& noise) {
+void AddNoiseHit(AudioData& audio, double start, double amplitude, double pan, NoiseSource& noise) {
     const double rate = audio.sampleRate;
     const std::int64_t frames = audio.FrameCount();
     const auto first = static_cast<std::int64_t>(start * rate);
@@ -93,7 +94,8 @@ void AddNoiseHit(AudioData& audio, double start, double amplitude, double pan,
         const double white = noise.Next();
         const double bright = white - previous;
         previous = white;
-        const double envelope = std::exp(-static_cast<double>(i - first) / (kHitDecaySeconds * rate));
+        const double envelope =
+            std::exp(-static_cast<double>(i - first) / (kHitDecaySeconds * rate));
         const double v = amplitude * envelope * bright;
         audio.channels[0][static_cast<size_t>(i)] += (1.0 - pan) * v;
         audio.channels[1][static_cast<size_t>(i)] += pan * v;

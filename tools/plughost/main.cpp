@@ -29,9 +29,10 @@ int main(int argc, char** argv) {
     case Command::help:
         std::fputs(UsageText(), stdout);
 #ifdef PLUGHOST_WITH_EDITOR
-        std::fputs("\neditor      plughost editor BUNDLE ... shows the plug-in's editor in a window\n"
-                   "            (see plughost editor --help)\n",
-                   stdout);
+        std::fputs(
+            "\neditor      plughost editor BUNDLE ... shows the plug-in's editor in a window\n"
+            "            (see plughost editor --help)\n",
+            stdout);
 #endif
         return 0;
     case Command::info:
