@@ -81,6 +81,10 @@ class IGraphics : public IEditorLink {
     virtual void UnusedHook27() = 0;
     // A new bitmap decoded from the module's image `id`; `name` must end in ".png".
     virtual LICE_IBitmap* LoadResourceImage(int id, const char* name) = 0;
+    // The host's event loop for the window, on platforms where the host runs the plug-in's
+    // timers and input (Linux: a VST 3 Steinberg::Linux::IRunLoop); none to forget it. A
+    // layer that keeps it adds its own reference. Given before OpenWindow. Ignored by default.
+    virtual void SetHostEventLoop(void* hostEventLoop) { (void)hostEventLoop; }
 
     // Building the editor.
     FrameBitmap LoadFrameBitmap(int id, const char* name, int frameCount);

@@ -2,6 +2,8 @@
 
 #include "graphics/IGraphics.h"
 #include "vst3/IPlugVST3.h"
+#include "vst3/sdk/IPtr.h"
+#include "vst3/sdk/IRunLoop.h"
 
 #include <cstring>
 
@@ -48,7 +50,14 @@ tresult PLUGIN_API IPlugVST3View::attached(void* parent, FIDString type)
 {
     IGraphics* editor = Editor();
     if (!editor) return kResultFalse;
-    if (IsPlatformType(type)) editor->OpenWindow(parent);
+    if (IsPlatformType(type)) {
+#if !SMTG_OS_WINDOWS
+        // Linux editors run only when the host's loop calls them; the frame offers that loop.
+        IPtr<Linux::IRunLoop> runLoop = queryInterfacePtr<Linux::IRunLoop>(getFrame());
+        editor->SetHostEventLoop(runLoop.get());
+#endif
+        editor->OpenWindow(parent);
+    }
     plug->EditorOpened();
     return kResultOk;
 }
@@ -58,6 +67,8 @@ tresult PLUGIN_API IPlugVST3View::removed()
     if (IGraphics* editor = Editor()) {
         plug->EditorClosed();
         editor->CloseWindow();
+        // The loop belongs to the frame, which the host may let go once the view is removed.
+        editor->SetHostEventLoop(nullptr);
     }
     return CPluginView::removed();
 }

@@ -60,6 +60,10 @@ class IGraphicsX11 : public IGraphics {
     bool EventHandlerRegistered() const { return eventHandlerRegistered; }
 
   private:
+    // Reads and handles every event the connection has ready; `exposed` collects the areas
+    // to draw again.
+    void HandleReadyEvents(PixelRect& exposed);
+    void EndEventPass();
     void HandleEvent(const _XEvent& event, PixelRect& exposed);
     void HandleButtonPress(const _XEvent& event);
     void HandleButtonRelease(const _XEvent& event);
@@ -76,6 +80,7 @@ class IGraphicsX11 : public IGraphics {
     bool eventHandlerRegistered = false;
     bool captured = false;     // a press is held by the editor until its release
     bool reportsLeave = false; // the pointer was reported over a control
-    bool inEventPass = false;
+    bool inEventPass = false;  // events or a tick are being handled
+    bool closePending = false; // CloseWindow came during that pass
     DoubleClickDetector doubleClick;
 };

@@ -3,15 +3,12 @@
 #include "graphics/x11/X11ErrorTrap.h"
 #include "graphics/x11/XEmbedProtocol.h"
 
-#include <X11/Xatom.h>
-#include <X11/Xutil.h>
 #include <bit>
 
 namespace {
 
-constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask |
-                            PointerMotionMask | LeaveWindowMask | KeyPressMask |
-                            KeyReleaseMask | FocusChangeMask | StructureNotifyMask;
+constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
+                            LeaveWindowMask | KeyPressMask | FocusChangeMask | StructureNotifyMask;
 
 // The drawing bitmap's words are 0xAARRGGBB: a 24-bit true-colour visual with these masks
 // takes them as they are.
@@ -33,18 +30,16 @@ bool X11EmbeddedWindow::Open(Window parentWindow, int x, int y, int width, int h
     bool created = false;
     {
         X11ErrorTrap trap(display);
-        created = CreateWindow(x, y, width, height);
         // A parent that vanished or was never a window shows only as an error.
-        if (created && trap.ErrorsCaught() > 0)
-            created = false;
+        created = CreateWindow(x, y, width, height) && trap.ErrorsCaught() == 0;
+        if (!created)
+            ReleaseResources();
     }
     if (!created) {
-        ReleaseResources();
         XCloseDisplay(display);
         display = nullptr;
-        return false;
     }
-    return true;
+    return created;
 }
 
 bool X11EmbeddedWindow::CreateWindow(int x, int y, int width, int height) {
@@ -55,8 +50,7 @@ bool X11EmbeddedWindow::CreateWindow(int x, int y, int width, int height) {
     const int screen = XScreenNumberOfScreen(parentAttributes.screen);
     if (!XMatchVisualInfo(display, screen, kDepth, TrueColor, &info))
         return false;
-    if (info.red_mask != kRedMask || info.green_mask != kGreenMask ||
-        info.blue_mask != kBlueMask)
+    if (info.red_mask != kRedMask || info.green_mask != kGreenMask || info.blue_mask != kBlueMask)
         return false;
     visual = info.visual;
     // A colormap of the chosen visual lets the window differ from its parent's visual.
@@ -69,8 +63,7 @@ bool X11EmbeddedWindow::CreateWindow(int x, int y, int width, int height) {
     attributes.event_mask = kEventMask;
     window = XCreateWindow(display, parent, x, y, static_cast<unsigned>(width),
                            static_cast<unsigned>(height), 0, kDepth, InputOutput, visual,
-                           CWColormap | CWBorderPixel | CWBackPixmap | CWEventMask,
-                           &attributes);
+                           CWColormap | CWBorderPixel | CWBackPixmap | CWEventMask, &attributes);
     if (!window)
         return false;
 

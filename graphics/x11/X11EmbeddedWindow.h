@@ -2,7 +2,7 @@
 
 #include "graphics/PixelRect.h"
 
-#include <X11/Xlib.h>
+#include "graphics/x11/XlibHeaders.h"
 #include <cstdint>
 
 // The editor's X11 window: a connection of its own to the display, and on it a child window

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <X11/Xlib.h>
+#include "graphics/x11/XlibHeaders.h"
 
 // Xlib's default error handler ends the process, and the error handler is one per process:
 // the host's. While a trap lives, errors caused on the trapped connection are counted instead

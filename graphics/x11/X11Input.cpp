@@ -1,7 +1,6 @@
 #include "graphics/x11/X11Input.h"
 
-#include <X11/X.h>
-#include <X11/keysym.h>
+#include "graphics/x11/XlibHeaders.h"
 
 MouseMods ModsFromState(unsigned int state) {
     MouseMods mods;
