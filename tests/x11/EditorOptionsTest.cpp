@@ -29,6 +29,13 @@ TEST(EditorOptions, ReadsTheBundleTheScreenshotAndTheActionsInOrder) {
     EXPECT_EQ(options.actions[2].notches, -3);
 }
 
+TEST(EditorOptions, HelpNeedsNothingElse) {
+    EditorOptions options;
+    std::string error;
+    ASSERT_TRUE(ParseEditorOptions({"--click", "--help"}, options, error)) << error;
+    EXPECT_TRUE(options.help);
+}
+
 TEST(EditorOptions, RefusesWhatItCannotRead) {
     const std::vector<std::vector<std::string>> bad = {
         {},

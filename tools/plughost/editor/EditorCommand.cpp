@@ -90,5 +90,9 @@ int RunEditorCommand(int argc, char** argv) {
         std::fprintf(stderr, "plughost %s\n%s", errorText.c_str(), EditorUsageText());
         return 2;
     }
+    if (options.help) {
+        std::fputs(EditorUsageText(), stdout);
+        return 0;
+    }
     return RunSession(options);
 }

@@ -64,6 +64,12 @@ bool ParseAction(const std::string& option, const std::string& value, EditorActi
 bool ParseEditorOptions(const std::vector<std::string>& args, EditorOptions& options,
                         std::string& errorText) {
     options = EditorOptions{};
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+            return true;
+        }
+    }
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {

@@ -23,10 +23,11 @@ struct EditorOptions {
     int afterMs = 500;          // from the last action (or from opening) to the screenshot
     int timeoutMs = -1;         // -1: until the window is closed (or the screenshot is taken)
     std::vector<EditorAction> actions; // in command-line order
+    bool help = false;                 // --help: show the usage, nothing else
 };
 
 // Reads the arguments after "editor". False, with the reason in `errorText`, on anything it
-// does not understand.
+// does not understand. With --help anywhere, the rest is not looked at.
 bool ParseEditorOptions(const std::vector<std::string>& args, EditorOptions& options,
                         std::string& errorText);
 
