@@ -9,6 +9,7 @@ packages=(
   libx11-dev libxext-dev libxtst-dev xvfb xauth x11-utils
   libcairo2-dev libfreetype-dev fonts-dejavu-core
   clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix
+  ardour
 )
 
 missing=()
