@@ -3,6 +3,7 @@
 #include "engine/SorvelParameters.h"
 #include "tools/plughost/editor/EditorSession.h"
 
+#include <dirent.h>
 #include <sstream>
 #include <vector>
 
@@ -27,6 +28,16 @@ struct Edit {
     unsigned id;
     double value;
 };
+
+int OpenDescriptors() {
+    int count = 0;
+    if (DIR* dir = opendir("/proc/self/fd")) {
+        while (readdir(dir))
+            ++count;
+        closedir(dir);
+    }
+    return count;
+}
 
 std::string Describe(const std::vector<HandlerCall>& calls) {
     static const char* const names[] = {"begin", "perform", "end", "restart", "menu", "popup"};
@@ -172,6 +183,7 @@ TEST_F(EditorHostTest, GesturesReachTheHostAndTheScreen) {
 
 TEST_F(EditorHostTest, OpensAndClosesAHundredTimes) {
     auto& loop = session.Frame().Loop();
+    const int descriptors = OpenDescriptors();
     for (int i = 0; i < 100; ++i) {
         session.CloseEditor();
         ASSERT_EQ(loop.TimerCount() + loop.EventHandlerCount(), 0) << "after closing " << i;
@@ -180,6 +192,7 @@ TEST_F(EditorHostTest, OpensAndClosesAHundredTimes) {
         ASSERT_EQ(loop.TimerCount() + loop.EventHandlerCount(), kEditorHandlers) << i;
         session.RunFor(i % 10 == 0 ? 60 : 0);
     }
+    EXPECT_EQ(OpenDescriptors(), descriptors) << "display connections were left open";
     ExpectScreenMatchesValues();
 }
 

@@ -10,19 +10,13 @@
 using plughost::editor::RgbImage;
 using Steinberg::Hosting::HandlerCall;
 
-RgbImage DrawSorvelEditor(const std::vector<double>& normalised) {
-    std::unique_ptr<IGraphics> editor(BuildSorvelEditor(nullptr));
-    editor->CreateDrawingBitmaps();
-    for (int i = 0; i < static_cast<int>(normalised.size()); ++i)
-        editor->ParameterChangedInCore(i, normalised[i], true);
-    editor->RedrawArea(PixelRect{0, 0, editor->Width(), editor->Height()});
-    LICE_SysBitmap* bitmap = editor->DrawingBitmap();
+RgbImage ImageOf(LICE_SysBitmap& bitmap) {
     RgbImage image;
-    image.width = bitmap->Width();
-    image.height = bitmap->Height();
+    image.width = bitmap.Width();
+    image.height = bitmap.Height();
     image.rgb.reserve(size_t(image.width) * image.height * 3);
     for (int y = 0; y < image.height; ++y) {
-        const LICE_pixel* row = bitmap->Bits() + size_t(y) * bitmap->RowSpan();
+        const LICE_pixel* row = bitmap.Bits() + size_t(y) * bitmap.RowSpan();
         for (int x = 0; x < image.width; ++x) {
             image.rgb.push_back(uint8_t(row[x] >> 16));
             image.rgb.push_back(uint8_t(row[x] >> 8));
@@ -30,6 +24,15 @@ RgbImage DrawSorvelEditor(const std::vector<double>& normalised) {
         }
     }
     return image;
+}
+
+RgbImage DrawSorvelEditor(const std::vector<double>& normalised) {
+    std::unique_ptr<IGraphics> editor(BuildSorvelEditor(nullptr));
+    editor->CreateDrawingBitmaps();
+    for (int i = 0; i < static_cast<int>(normalised.size()); ++i)
+        editor->ParameterChangedInCore(i, normalised[i], true);
+    editor->RedrawArea(PixelRect{0, 0, editor->Width(), editor->Height()});
+    return ImageOf(*editor->DrawingBitmap());
 }
 
 std::vector<double> HostValues(Steinberg::Vst::IEditController* controller,

@@ -7,6 +7,11 @@
 #include <string>
 #include <vector>
 
+class LICE_SysBitmap;
+
+// The drawing bitmap's pixels, as a screenshot would read them.
+plughost::editor::RgbImage ImageOf(LICE_SysBitmap& bitmap);
+
 // Sorvel's editor drawn offscreen, through the graphics library linked into the test, for the
 // parameter values a host sees: the reference a screenshot of the real editor must equal.
 plughost::editor::RgbImage DrawSorvelEditor(const std::vector<double>& normalised);

@@ -89,43 +89,22 @@ class WindowInputTest : public WindowTest {
     double Value(int control) { return editor->GetControl(control)->GetValue(); }
 };
 
-TEST_F(WindowInputTest, ClicksStepSwitchesWithAnyButton) {
+TEST_F(WindowInputTest, EveryButtonPressesAndAQuickSecondClickIsADoubleClick) {
+    // Switch steps (and host edits) for left clicks are followed through the product's bundle;
+    // here, what only the window layer decides.
     const Centre ms = CentreOf(editor->GetControl(kMs));
+    Click(3, ms);
+    EXPECT_EQ(Value(kMs), 1.0) << "right";
+    Pause();
+    Click(2, ms);
+    EXPECT_EQ(Value(kMs), 0.0) << "middle";
+    Pause();
     const Centre selector = CentreOf(editor->GetControl(kHighFreqL));
-    {
-        SCOPED_TRACE("left, right and middle presses each step a switch once");
-        Click(1, ms);
-        EXPECT_EQ(Value(kMs), 1.0);
-        Pause();
-        Click(3, ms);
-        EXPECT_EQ(Value(kMs), 0.0);
-        Pause();
-        Click(2, ms);
-        EXPECT_EQ(Value(kMs), 1.0);
-        Pause();
-    }
-    {
-        SCOPED_TRACE("a three-position selector cycles 0, 0.5, 1, 0");
-        Click(1, selector);
-        EXPECT_EQ(Value(kHighFreqL), 0.5);
-        Pause();
-        Click(1, selector);
-        EXPECT_EQ(Value(kHighFreqL), 1.0);
-        Pause();
-        Click(1, selector);
-        EXPECT_EQ(Value(kHighFreqL), 0.0);
-        Pause();
-    }
-    {
-        SCOPED_TRACE("a quick second click arrives as a double click, which a switch takes as "
-                     "one more press");
-        Click(1, selector);
-        Click(1, selector);
-        EXPECT_EQ(Value(kHighFreqL), 1.0);
-    }
+    Click(1, selector);
+    Click(1, selector);
+    EXPECT_EQ(Value(kHighFreqL), 1.0) << "the double click steps the switch once more";
     RunFor(100);
-    EXPECT_EQ(ComparePixels(Shown(), Drawn(), kSorvelEditorWidth).count, 0)
-        << "the screen shows the new frames";
+    EXPECT_EQ(ShownDiffersFromDrawn(), "") << "the screen shows the new frames";
 }
 
 TEST_F(WindowInputTest, KnobsFollowDragsWheelsAndDoubleClicks) {
@@ -173,7 +152,7 @@ TEST_F(WindowInputTest, KnobsFollowDragsWheelsAndDoubleClicks) {
         EXPECT_EQ(Value(kDrive), 0.5);
     }
     RunFor(100);
-    EXPECT_EQ(ComparePixels(Shown(), Drawn(), kSorvelEditorWidth).count, 0);
+    EXPECT_EQ(ShownDiffersFromDrawn(), "");
 }
 
 TEST_F(WindowInputTest, KeysReachTheEditorByTheirKeysyms) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EditorReference.h"
 #include "X11TestDisplay.h"
 #include "engine/SorvelEditorLayout.h"
 #include "graphics/x11/IGraphicsX11.h"
@@ -9,6 +10,7 @@
 
 #include <chrono>
 #include <memory>
+#include <string>
 
 // Sorvel's editor (with no plug-in behind it) in an IGraphicsX11, embedded in a window of the
 // test's, with the tool's run loop playing the host's.
@@ -44,12 +46,11 @@ class WindowTest : public testing::Test {
             Loop().RunOnce(5);
         }
     }
-    std::vector<uint32_t> Drawn() {
-        LICE_SysBitmap* bitmap = editor->DrawingBitmap();
-        return RgbOf(bitmap->Bits(), bitmap->RowSpan(), bitmap->Width(), bitmap->Height());
-    }
-    std::vector<uint32_t> Shown() {
-        return host->Pixels(EditorWindow(), kSorvelEditorWidth, kSorvelEditorHeight);
+    // "" when the window shows exactly the drawing bitmap.
+    std::string ShownDiffersFromDrawn() {
+        return DescribeDifference(
+            host->Pixels(EditorWindow(), kSorvelEditorWidth, kSorvelEditorHeight),
+            ImageOf(*editor->DrawingBitmap()));
     }
 
     std::unique_ptr<TestDisplay> host;

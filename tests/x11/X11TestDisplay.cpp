@@ -54,17 +54,24 @@ Window TestDisplay::OpenParent(int width, int height) {
     return window;
 }
 
-std::vector<uint32_t> TestDisplay::Pixels(Window window, int width, int height) {
+plughost::editor::RgbImage TestDisplay::Pixels(Window window, int width, int height) {
     XSync(display, False);
+    plughost::editor::RgbImage out;
     XImage* image =
         XGetImage(display, window, 0, 0, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
-    std::vector<uint32_t> out;
     if (!image)
         return out;
-    out.reserve(size_t(width) * height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            out.push_back(uint32_t(XGetPixel(image, x, y)) & 0xFFFFFF);
+    out.width = width;
+    out.height = height;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            // The test server's 24-bit visual: 0xRRGGBB.
+            const unsigned long pixel = XGetPixel(image, x, y);
+            out.rgb.push_back(uint8_t(pixel >> 16));
+            out.rgb.push_back(uint8_t(pixel >> 8));
+            out.rgb.push_back(uint8_t(pixel));
+        }
+    }
     XDestroyImage(image);
     return out;
 }
@@ -80,31 +87,4 @@ std::vector<Window> TestDisplay::Children(Window window) {
             XFree(children);
     }
     return out;
-}
-
-std::vector<uint32_t> RgbOf(const uint32_t* pixels, int rowSpan, int width, int height) {
-    std::vector<uint32_t> out;
-    out.reserve(size_t(width) * height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            out.push_back(pixels[size_t(y) * rowSpan + x] & 0xFFFFFF);
-    return out;
-}
-
-PixelDifference ComparePixels(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b,
-                              int width) {
-    PixelDifference difference;
-    if (a.size() != b.size()) {
-        difference.count = -1;
-        return difference;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i] == b[i])
-            continue;
-        if (difference.count++ == 0) {
-            difference.firstX = int(i % size_t(width));
-            difference.firstY = int(i / size_t(width));
-        }
-    }
-    return difference;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "graphics/x11/XlibHeaders.h"
+#include "tools/plughost/editor/RgbImage.h"
 
 #include <cstdint>
 #include <vector>
@@ -34,22 +35,11 @@ class TestDisplay {
     Window OpenParent(int width, int height);
     Display* Connection() const { return display; }
 
-    // The window's pixels as 0xRRGGBB words, row by row; empty when it cannot be read.
-    std::vector<uint32_t> Pixels(Window window, int width, int height);
+    // What the window shows; empty when it cannot be read.
+    plughost::editor::RgbImage Pixels(Window window, int width, int height);
     // The children of `window`.
     std::vector<Window> Children(Window window);
 
   private:
     Display* display = nullptr;
 };
-
-// The pixels of a 32-bit top-down bitmap as 0xRRGGBB words, the way a screenshot reads them.
-std::vector<uint32_t> RgbOf(const uint32_t* pixels, int rowSpan, int width, int height);
-// How many pixels differ, and where the first one is.
-struct PixelDifference {
-    int count = 0;
-    int firstX = -1;
-    int firstY = -1;
-};
-PixelDifference ComparePixels(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b,
-                              int width);
