@@ -26,45 +26,33 @@ inline int32 strlen16(const char16* s) {
     return n;
 }
 
-// dstCount is the capacity in characters, terminator included.
-inline void str8ToStr16(char16* dst, const char8* src, int32 dstCount) {
+// The one copy loop behind the four fixed-field copies; dstCount is the
+// capacity in characters, terminator included.
+template <typename Dst, typename Src, typename Convert>
+inline void copyTerminated(Dst* dst, const Src* src, int32 dstCount, Convert convert) {
     if (dst == nullptr || dstCount <= 0)
         return;
     int32 i = 0;
     if (src)
         for (; i < dstCount - 1 && src[i] != 0; ++i)
-            dst[i] = widenChar(src[i]);
+            dst[i] = convert(src[i]);
     dst[i] = 0;
+}
+
+inline void str8ToStr16(char16* dst, const char8* src, int32 dstCount) {
+    copyTerminated(dst, src, dstCount, widenChar);
 }
 
 inline void str16ToStr8(char8* dst, const char16* src, int32 dstCount) {
-    if (dst == nullptr || dstCount <= 0)
-        return;
-    int32 i = 0;
-    if (src)
-        for (; i < dstCount - 1 && src[i] != 0; ++i)
-            dst[i] = narrowChar(src[i]);
-    dst[i] = 0;
+    copyTerminated(dst, src, dstCount, narrowChar);
 }
 
 inline void strncpy8(char8* dst, const char8* src, int32 dstCount) {
-    if (dst == nullptr || dstCount <= 0)
-        return;
-    int32 i = 0;
-    if (src)
-        for (; i < dstCount - 1 && src[i] != 0; ++i)
-            dst[i] = src[i];
-    dst[i] = 0;
+    copyTerminated(dst, src, dstCount, [](char8 c) { return c; });
 }
 
 inline void strncpy16(char16* dst, const char16* src, int32 dstCount) {
-    if (dst == nullptr || dstCount <= 0)
-        return;
-    int32 i = 0;
-    if (src)
-        for (; i < dstCount - 1 && src[i] != 0; ++i)
-            dst[i] = src[i];
-    dst[i] = 0;
+    copyTerminated(dst, src, dstCount, [](char16 c) { return c; });
 }
 
 // Null-safe comparison of 16-bit texts (a null text equals an empty one).
