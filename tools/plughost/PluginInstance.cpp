@@ -61,7 +61,6 @@ Status PluginInstance::Create(const Hosting::Module& module, const std::string& 
     const std::string className = classInfo.name;
 
     context = IPtr<Hosting::HostApplication>::adopt(new Hosting::HostApplication(u"plughost"));
-    handler = IPtr<Hosting::ComponentHandler>::adopt(new Hosting::ComponentHandler);
     IComponent* created = nullptr;
     if (factory->createInstance(classInfo.cid, IComponent::iid,
                                 reinterpret_cast<void**>(&created)) != kResultOk ||
@@ -140,7 +139,6 @@ void PluginInstance::Destroy() {
     if (component && componentInitialized)
         component->terminate();
     component.reset();
-    handler.reset();
     context.reset();
     componentInitialized = controllerInitialized = separateController = false;
 }

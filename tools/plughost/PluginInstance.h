@@ -46,7 +46,7 @@ class PluginInstance {
     // context; a separate controller is created, initialised, connected and given the
     // component's state.
     Status Create(const Steinberg::Hosting::Module& module, const std::string& bundleName);
-    // Terminates and releases controller and component.
+    // Terminates and releases controller and component; the handler stays.
     void Destroy();
 
     Steinberg::Vst::IComponent* Component() const { return component.get(); }
@@ -54,6 +54,8 @@ class PluginInstance {
     Steinberg::Vst::IEditController* Controller() const { return controller.get(); }
     // May be none: unit information is optional.
     Steinberg::Vst::IUnitInfo* Units() const { return units.get(); }
+    // Outlives Destroy, so what it recorded and the callback it was given carry over.
+    Steinberg::Hosting::ComponentHandler& Handler() const { return *handler.get(); }
     const Steinberg::PClassInfo& ClassInfo() const { return classInfo; }
     bool HasSeparateController() const { return separateController; }
 
@@ -73,7 +75,9 @@ class PluginInstance {
                             const std::string& bundleName);
 
     Steinberg::IPtr<Steinberg::Hosting::HostApplication> context;
-    Steinberg::IPtr<Steinberg::Hosting::ComponentHandler> handler;
+    Steinberg::IPtr<Steinberg::Hosting::ComponentHandler> handler{
+        Steinberg::IPtr<Steinberg::Hosting::ComponentHandler>::adopt(
+            new Steinberg::Hosting::ComponentHandler)};
     Steinberg::IPtr<Steinberg::Vst::IComponent> component;
     Steinberg::IPtr<Steinberg::Vst::IAudioProcessor> processor;
     Steinberg::IPtr<Steinberg::Vst::IEditController> controller;

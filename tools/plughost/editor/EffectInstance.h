@@ -1,25 +1,28 @@
 #pragma once
 
 #include "vst3/hosting/ComponentHandler.h"
-#include "vst3/hosting/HostApplication.h"
 #include "vst3/hosting/Module.h"
-#include "vst3/sdk/IComponent.h"
-#include "vst3/sdk/IConnectionPoint.h"
 #include "vst3/sdk/IEditController.h"
-#include "vst3/sdk/IPtr.h"
 
 #include <memory>
 #include <string>
+
+namespace plughost {
+class PluginInstance;
+}
 
 namespace plughost::editor {
 
 // A bundle's first audio effect, loaded through the module's exported entry points and
 // initialised as a host does: component, edit controller (the same object for a
-// single-component effect) and a component handler that records every edit.
+// single-component effect) and a component handler that records every edit. Unlike the
+// other commands' instance it owns its module, so the effect can be thrown away while the
+// code stays loaded. The instance stays out of this header because Xlib's Status macro
+// would clash with the host's Status class in the files that include both.
 class EffectInstance {
   public:
-    EffectInstance() = default;
-    ~EffectInstance() { Destroy(); }
+    EffectInstance();
+    ~EffectInstance();
     EffectInstance(const EffectInstance&) = delete;
     EffectInstance& operator=(const EffectInstance&) = delete;
 
@@ -31,25 +34,16 @@ class EffectInstance {
     // Terminates and releases the effect but keeps the module loaded.
     void Release();
 
-    bool IsCreated() const { return component.get() != nullptr; }
-    Steinberg::Vst::IEditController* Controller() const { return controller.get(); }
-    Steinberg::Hosting::ComponentHandler& Handler() { return *handler.get(); }
+    bool IsCreated() const;
+    Steinberg::Vst::IEditController* Controller() const;
+    Steinberg::Hosting::ComponentHandler& Handler();
     const std::string& ClassName() const { return className; }
 
   private:
-    bool CreateSeparateController(std::string& errorText);
-
     std::unique_ptr<Steinberg::Hosting::Module> module;
-    Steinberg::IPtr<Steinberg::Hosting::HostApplication> context;
-    Steinberg::IPtr<Steinberg::Hosting::ComponentHandler> handler{
-        Steinberg::IPtr<Steinberg::Hosting::ComponentHandler>::adopt(
-            new Steinberg::Hosting::ComponentHandler)};
-    Steinberg::IPtr<Steinberg::Vst::IComponent> component;
-    Steinberg::IPtr<Steinberg::Vst::IEditController> controller;
-    Steinberg::IPtr<Steinberg::Vst::IConnectionPoint> componentPoint;
-    Steinberg::IPtr<Steinberg::Vst::IConnectionPoint> controllerPoint;
+    // Declared after the module: it must go first.
+    std::unique_ptr<PluginInstance> instance;
     std::string className;
-    bool separateController = false;
 };
 
 } // namespace plughost::editor
