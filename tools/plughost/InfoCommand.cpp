@@ -9,10 +9,8 @@ namespace plughost {
 
 Status RunInfo(const InfoOptions& options) {
     std::unique_ptr<Steinberg::Hosting::Module> module;
-    if (Status s = LoadBundle(options.bundle, module); !s)
-        return s;
     PluginInstance plugin;
-    if (Status s = plugin.Create(*module, options.bundle); !s)
+    if (Status s = OpenPlugin(options.bundle, module, plugin); !s)
         return s;
     const ModuleDescription description = DescribeModule(options.bundle, *module, plugin);
     const std::string text = options.json ? InfoJson(description) : InfoText(description);

@@ -23,6 +23,8 @@ std::string ToUtf8(const char16* text, int capacity) {
     return utf8.data();
 }
 
+namespace {
+
 Status LoadBundle(const std::string& bundlePath, std::unique_ptr<Hosting::Module>& module) {
     // The binary is named after the bundle folder, so "X.vst3/", "./X.vst3/." and "a/../X.vst3"
     // must all come down to the folder's own name first.
@@ -34,6 +36,8 @@ Status LoadBundle(const std::string& bundlePath, std::unique_ptr<Hosting::Module
         return Status::Fail("cannot load bundle '" + bundlePath + "': " + error);
     return Status::Ok();
 }
+
+} // namespace
 
 FUnknown* PluginInstance::HostContext() const {
     // The host application object is also an FObject; the plug-in gets its interface face.
@@ -178,6 +182,13 @@ Status PluginInstance::LoadState(const std::vector<std::uint8_t>& bytes) const {
         return Status::Fail("the plug-in refused the state (" + std::to_string(bytes.size()) +
                             " bytes)");
     return Status::Ok();
+}
+
+Status OpenPlugin(const std::string& bundlePath, std::unique_ptr<Hosting::Module>& module,
+                  PluginInstance& plugin) {
+    if (Status s = LoadBundle(bundlePath, module); !s)
+        return s;
+    return plugin.Create(*module, bundlePath);
 }
 
 } // namespace plughost

@@ -29,10 +29,6 @@ struct ParameterEntry {
 // UTF-8 text of a 16-bit string field that may fill its capacity without a terminator.
 std::string ToUtf8(const Steinberg::char16* text, int capacity = 128);
 
-// Loads the module of a bundle folder through its exported entry points.
-Status LoadBundle(const std::string& bundlePath,
-                  std::unique_ptr<Steinberg::Hosting::Module>& module);
-
 // One initialised instance of a module's audio effect class, seen as host code sees it:
 // component, processor and controller (the same object for a single-component effect).
 class PluginInstance {
@@ -89,5 +85,11 @@ class PluginInstance {
     bool controllerInitialized = false;
     bool separateController = false;
 };
+
+// The start of every command: the bundle folder's module loaded through its exported entry
+// points, then its effect created in `plugin`.
+// The caller declares `module` before `plugin`, so the code outlives the objects.
+Status OpenPlugin(const std::string& bundlePath,
+                  std::unique_ptr<Steinberg::Hosting::Module>& module, PluginInstance& plugin);
 
 } // namespace plughost

@@ -75,10 +75,8 @@ Status RunRender(const RenderOptions& options) {
             return s;
 
     std::unique_ptr<Steinberg::Hosting::Module> module;
-    if (Status s = LoadBundle(options.bundle, module); !s)
-        return s;
     PluginInstance plugin;
-    if (Status s = plugin.Create(*module, options.bundle); !s)
+    if (Status s = OpenPlugin(options.bundle, module, plugin); !s)
         return s;
 
     const std::vector<ParameterEntry> parameters = plugin.Parameters();

@@ -16,10 +16,8 @@ Status RunStateDump(const StateDumpOptions& options) {
         return Status::Fail("state file '" + options.stateFile + "' is empty");
 
     std::unique_ptr<Steinberg::Hosting::Module> module;
-    if (Status s = LoadBundle(options.bundle, module); !s)
-        return s;
     PluginInstance plugin;
-    if (Status s = plugin.Create(*module, options.bundle); !s)
+    if (Status s = OpenPlugin(options.bundle, module, plugin); !s)
         return s;
     std::vector<std::uint8_t> fresh;
     const bool sizeKnown = plugin.SaveState(fresh).ok();

@@ -10,10 +10,7 @@ EffectInstance::~EffectInstance() { Destroy(); }
 
 bool EffectInstance::Create(const std::string& bundlePath, std::string& errorText) {
     Destroy();
-    Status s = LoadBundle(bundlePath, module);
-    if (s)
-        s = instance->Create(*module, bundlePath);
-    if (!s) {
+    if (Status s = OpenPlugin(bundlePath, module, *instance); !s) {
         // Half an effect is no effect: IsCreated stays false.
         Release();
         errorText = s.message();
