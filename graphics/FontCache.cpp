@@ -1,43 +1,32 @@
 #include "graphics/FontCache.h"
 
 #include "core/ICoreParameter.h"
+#include "graphics/SharedStore.h"
 #include "lice/LICE_CachedFont.h"
 
 #include <cstring>
-#include <mutex>
-#include <vector>
 
 namespace {
 
-struct CachedFont {
+struct FontKey {
     int32_t size;
     int32_t orientation;
     int32_t style;
     char faceName[32];
-    LICE_CachedFont* font;
-};
 
-struct Store {
-    std::mutex lock;
-    std::vector<CachedFont> entries;
-
-    ~Store() {
-        for (CachedFont& entry : entries)
-            delete entry.font;
+    FontKey(int32_t size, int32_t orientation, int32_t style, const char* face)
+        : size(size), orientation(orientation), style(style), faceName{} {
+        CopyText(faceName, face, sizeof faceName);
     }
 
-    LICE_CachedFont* FindLocked(int32_t size, int32_t orientation, int32_t style,
-                                const char* faceName) const {
-        for (const CachedFont& entry : entries)
-            if (entry.size == size && entry.orientation == orientation && entry.style == style &&
-                std::strncmp(entry.faceName, faceName, sizeof entry.faceName) == 0)
-                return entry.font;
-        return nullptr;
+    bool operator==(const FontKey& other) const {
+        return size == other.size && orientation == other.orientation && style == other.style &&
+               std::strncmp(faceName, other.faceName, sizeof faceName) == 0;
     }
 };
 
-Store& TheStore() {
-    static Store store;
+SharedStore<FontKey, LICE_CachedFont>& TheStore() {
+    static SharedStore<FontKey, LICE_CachedFont> store;
     return store;
 }
 
@@ -48,9 +37,7 @@ namespace FontCache {
 LICE_CachedFont* Find(int32_t size, int32_t orientation, int32_t style, const char* faceName) {
     if (!faceName)
         return nullptr;
-    Store& store = TheStore();
-    std::lock_guard<std::mutex> guard(store.lock);
-    return store.FindLocked(size, orientation, style, faceName);
+    return TheStore().Find(FontKey(size, orientation, style, faceName));
 }
 
 LICE_CachedFont* Add(int32_t size, int32_t orientation, int32_t style, const char* faceName,
@@ -59,16 +46,7 @@ LICE_CachedFont* Add(int32_t size, int32_t orientation, int32_t style, const cha
         delete font;
         return nullptr;
     }
-    Store& store = TheStore();
-    std::lock_guard<std::mutex> guard(store.lock);
-    if (LICE_CachedFont* earlier = store.FindLocked(size, orientation, style, faceName)) {
-        delete font;
-        return earlier;
-    }
-    CachedFont entry{size, orientation, style, {}, font};
-    CopyText(entry.faceName, faceName, sizeof entry.faceName);
-    store.entries.push_back(entry);
-    return font;
+    return TheStore().Add(FontKey(size, orientation, style, faceName), font);
 }
 
 } // namespace FontCache
