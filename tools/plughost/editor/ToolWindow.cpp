@@ -39,6 +39,18 @@ uint8_t Channel(unsigned long pixel, unsigned long mask) {
     return static_cast<uint8_t>(value * 255 / maximum);
 }
 
+// A fixed size: the editor decides it, through resizeView.
+void FixSize(Display* display, Window window, int width, int height) {
+    XSizeHints* hints = XAllocSizeHints();
+    if (!hints)
+        return;
+    hints->flags = PMinSize | PMaxSize;
+    hints->min_width = hints->max_width = width;
+    hints->min_height = hints->max_height = height;
+    XSetWMNormalHints(display, window, hints);
+    XFree(hints);
+}
+
 } // namespace
 
 int ToolWindow::ErrorCount() {
@@ -69,15 +81,7 @@ bool ToolWindow::Open(int newWidth, int newHeight, const std::string& title,
                            unsigned(height), 0, CopyFromParent, InputOutput, CopyFromParent,
                            CWBackPixel | CWEventMask, &attributes);
     XStoreName(display, window, title.c_str());
-    // A fixed size: the editor decides it, through resizeView.
-    XSizeHints* hints = XAllocSizeHints();
-    if (hints) {
-        hints->flags = PMinSize | PMaxSize;
-        hints->min_width = hints->max_width = width;
-        hints->min_height = hints->max_height = height;
-        XSetWMNormalHints(display, window, hints);
-        XFree(hints);
-    }
+    FixSize(display, window, width, height);
     Atom deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     deleteAtom = deleteWindow;
     XSetWMProtocols(display, window, &deleteWindow, 1);
@@ -123,14 +127,7 @@ void ToolWindow::Resize(int newWidth, int newHeight) {
         return;
     width = newWidth;
     height = newHeight;
-    XSizeHints* hints = XAllocSizeHints();
-    if (hints) {
-        hints->flags = PMinSize | PMaxSize;
-        hints->min_width = hints->max_width = width;
-        hints->min_height = hints->max_height = height;
-        XSetWMNormalHints(display, window, hints);
-        XFree(hints);
-    }
+    FixSize(display, window, width, height);
     XResizeWindow(display, window, unsigned(width), unsigned(height));
     XFlush(display);
 }
