@@ -78,41 +78,41 @@ void JsonWriter::Prefix(std::string_view key) {
         text += Escape(key) + ": ";
 }
 
-JsonWriter& JsonWriter::BeginObject(std::string_view key) {
+void JsonWriter::Open(std::string_view key, char bracket) {
     Prefix(key);
-    text += "{";
+    text += bracket;
     hasMembers.push_back(false);
-    return *this;
 }
 
-JsonWriter& JsonWriter::EndObject() {
+void JsonWriter::Close(char bracket) {
     const bool any = hasMembers.back();
     hasMembers.pop_back();
     if (any) {
         text += "\n";
         text.append(2 * hasMembers.size(), ' ');
     }
-    text += "}";
+    text += bracket;
+}
+
+JsonWriter& JsonWriter::BeginObject(std::string_view key) {
+    Open(key, '{');
+    return *this;
+}
+
+JsonWriter& JsonWriter::EndObject() {
+    Close('}');
     if (hasMembers.empty())
         text += "\n";
     return *this;
 }
 
 JsonWriter& JsonWriter::BeginArray(std::string_view key) {
-    Prefix(key);
-    text += "[";
-    hasMembers.push_back(false);
+    Open(key, '[');
     return *this;
 }
 
 JsonWriter& JsonWriter::EndArray() {
-    const bool any = hasMembers.back();
-    hasMembers.pop_back();
-    if (any) {
-        text += "\n";
-        text.append(2 * hasMembers.size(), ' ');
-    }
-    text += "]";
+    Close(']');
     return *this;
 }
 

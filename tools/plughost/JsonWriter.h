@@ -28,6 +28,8 @@ class JsonWriter {
 
   private:
     void Prefix(std::string_view key);
+    void Open(std::string_view key, char bracket);
+    void Close(char bracket);
 
     std::string text;
     std::vector<bool> hasMembers;
