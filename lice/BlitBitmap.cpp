@@ -43,56 +43,40 @@ bool WeightSteps(float weight, int* steps) {
     return *steps != 0;
 }
 
+// Each rule comes as a pair of kernels: weighted by the source's alpha, or not.
+template <class Plain, class BySourceAlpha>
+void WalkRule(const BlitArea& area, bool bySourceAlpha, int w) {
+    if (bySourceAlpha)
+        WalkArea(area, BySourceAlpha{w});
+    else
+        WalkArea(area, Plain{w});
+}
+
 void BlendArea(const BlitArea& area, int rule, bool bySourceAlpha, int w) {
     using namespace blend;
-    if (bySourceAlpha) {
-        switch (rule) {
-        case BlitCopy:
-            if (w == 256)
-                WalkArea(area, CopyOverFull{});
-            else
-                WalkArea(area, CopyOver{w});
-            return;
-        case BlitAdd:
-            WalkArea(area, AddOver{w});
-            return;
-        case BlitDodge:
-            WalkArea(area, DodgeOver{w});
-            return;
-        case BlitMultiply:
-            WalkArea(area, MultiplyOver{w});
-            return;
-        case BlitOverlay:
-            WalkArea(area, OverlayOver{w});
-            return;
-        case BlitHsvAdjust:
-            WalkArea(area, HsvAdjustOver{w});
-            return;
-        default:
-            return;
-        }
-    }
     switch (rule) {
     case BlitCopy:
-        if (w == 256)
-            CopyRows(area);
+        if (w != 256)
+            WalkRule<Copy, CopyOver>(area, bySourceAlpha, w);
+        else if (bySourceAlpha)
+            WalkArea(area, CopyOverFull{});
         else
-            WalkArea(area, Copy{w});
+            CopyRows(area);
         return;
     case BlitAdd:
-        WalkArea(area, Add{w});
+        WalkRule<Add, AddOver>(area, bySourceAlpha, w);
         return;
     case BlitDodge:
-        WalkArea(area, Dodge{w});
+        WalkRule<Dodge, DodgeOver>(area, bySourceAlpha, w);
         return;
     case BlitMultiply:
-        WalkArea(area, Multiply{w});
+        WalkRule<Multiply, MultiplyOver>(area, bySourceAlpha, w);
         return;
     case BlitOverlay:
-        WalkArea(area, Overlay{w});
+        WalkRule<Overlay, OverlayOver>(area, bySourceAlpha, w);
         return;
     case BlitHsvAdjust:
-        WalkArea(area, HsvAdjust{w});
+        WalkRule<HsvAdjust, HsvAdjustOver>(area, bySourceAlpha, w);
         return;
     default:
         return; // an unknown rule draws nothing rather than guess
