@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <type_traits>
 
 namespace blend {
 
@@ -78,42 +79,26 @@ struct ChannelCopy {
     }
 };
 
-struct Copy {
+// A per-channel rule at weight `w`, applied to all four channels. Pack limits what the 32-bit
+// rules give; the 64-bit ones are limited before they are narrowed.
+template <auto ChannelRule> struct EachChannelAt {
     int w;
     LICE_pixel operator()(LICE_pixel d, LICE_pixel s) const {
-        return EachChannel(d, s, [w = w](int dc, int sc) { return CopyChannel(dc, sc, w); });
+        return EachChannel(d, s, [w = w](int dc, int sc) {
+            const auto v = ChannelRule(dc, sc, w);
+            if constexpr (std::is_same_v<decltype(v), const int64_t>)
+                return ClampByte(v);
+            else
+                return v;
+        });
     }
 };
 
-struct Add {
-    int w;
-    LICE_pixel operator()(LICE_pixel d, LICE_pixel s) const {
-        return EachChannel(d, s, [w = w](int dc, int sc) { return AddChannel(dc, sc, w); });
-    }
-};
-
-struct Dodge {
-    int w;
-    LICE_pixel operator()(LICE_pixel d, LICE_pixel s) const {
-        return EachChannel(d, s, [w = w](int dc, int sc) { return DodgeChannel(dc, sc, w); });
-    }
-};
-
-struct Multiply {
-    int w;
-    LICE_pixel operator()(LICE_pixel d, LICE_pixel s) const {
-        return EachChannel(
-            d, s, [w = w](int dc, int sc) { return ClampByte(MultiplyChannel(dc, sc, w)); });
-    }
-};
-
-struct Overlay {
-    int w;
-    LICE_pixel operator()(LICE_pixel d, LICE_pixel s) const {
-        return EachChannel(
-            d, s, [w = w](int dc, int sc) { return ClampByte(OverlayChannel(dc, sc, w)); });
-    }
-};
+using Copy = EachChannelAt<CopyChannel>;
+using Add = EachChannelAt<AddChannel>;
+using Dodge = EachChannelAt<DodgeChannel>;
+using Multiply = EachChannelAt<MultiplyChannel>;
+using Overlay = EachChannelAt<OverlayChannel>;
 
 // The source drives a shift of the destination's colour: red the hue, green the saturation, blue
 // the value, each neutral at 128; the destination takes the source's alpha.
