@@ -1,5 +1,6 @@
 #include "tools/plughost/AudioFile.h"
 
+#include "tools/plughost/Lowercase.h"
 #include "tools/plughost/PendingFile.h"
 
 #include <sndfile.h>
@@ -45,14 +46,6 @@ bool IsIntegerEncoding(int subtype) {
     default:
         return true;
     }
-}
-
-std::string Lowercase(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
 }
 
 std::string Extension(const std::string& path) {

@@ -1,5 +1,6 @@
 #include "tools/plughost/ParameterSetting.h"
 
+#include "tools/plughost/Lowercase.h"
 #include "vst3/sdk/StringConvert.h"
 
 #include <algorithm>
@@ -17,14 +18,6 @@ namespace {
 
 constexpr size_t kMaxSuggestions = 5;
 
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 std::string Trim(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
@@ -34,7 +27,7 @@ std::string Trim(std::string_view text) {
 }
 
 bool SameText(std::string_view a, std::string_view b) {
-    return Lower(Trim(a)) == Lower(Trim(b));
+    return Lowercase(Trim(a)) == Lowercase(Trim(b));
 }
 
 size_t EditDistance(const std::string& a, const std::string& b) {
@@ -80,7 +73,7 @@ Status FindParameter(const std::vector<ParameterEntry>& parameters, const std::s
         }
     std::vector<const ParameterEntry*> caseless;
     for (const ParameterEntry& p : parameters)
-        if (!p.title.empty() && Lower(p.title) == Lower(name))
+        if (!p.title.empty() && Lowercase(p.title) == Lowercase(name))
             caseless.push_back(&p);
     if (caseless.size() == 1) {
         found = caseless[0];
@@ -142,13 +135,13 @@ Status CheckRange(const PluginInstance& plugin, const ParameterEntry& p, double 
 
 std::vector<std::string> CloseMatches(const std::vector<ParameterEntry>& parameters,
                                       std::string_view name) {
-    const std::string wanted = Lower(name);
+    const std::string wanted = Lowercase(name);
     const size_t allowed = std::max<size_t>(1, std::min<size_t>(3, wanted.size() / 3));
     std::vector<std::pair<size_t, std::string>> scored;
     for (const ParameterEntry& p : parameters) {
         if (p.title.empty())
             continue;
-        const std::string title = Lower(p.title);
+        const std::string title = Lowercase(p.title);
         size_t score = EditDistance(wanted, title);
         const bool prefix =
             wanted.size() >= 2 && (title.starts_with(wanted) || wanted.starts_with(title));
