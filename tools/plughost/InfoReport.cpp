@@ -75,14 +75,17 @@ std::string InfoText(const ModuleDescription& d) {
         out += BusLine(bus);
 
     out += Format("Parameters (%zu)\n", d.parameters.size());
-    out += Format("  %-10s %-16s %-6s %5s %12s %12s %4s  %s\n", "id", "title", "units", "steps",
-                  "default", "current", "unit", "flags");
+    // One layout for the heading and the rows, so that they cannot drift apart.
+    constexpr const char* kParameterColumns = "  %-10s %-16s %-6s %5s %12s %12s %4s  %s\n";
+    out += Format(kParameterColumns, "id", "title", "units", "steps", "default", "current", "unit",
+                  "flags");
     for (const auto& p : d.parameters)
-        out += Format("  %-10u %-16s %-6s %5d %12s %12s %4d  %s\n", p.id,
+        out += Format(kParameterColumns, std::to_string(p.id).c_str(),
                       p.title.empty() ? "(untitled)" : p.title.c_str(), p.units.c_str(),
-                      p.stepCount, ShownValue(p.defaultText, p.defaultNormalized).c_str(),
-                      ShownValue(p.currentText, p.currentNormalized).c_str(), p.unitId,
-                      ParameterFlagNames(p.flags).c_str());
+                      std::to_string(p.stepCount).c_str(),
+                      ShownValue(p.defaultText, p.defaultNormalized).c_str(),
+                      ShownValue(p.currentText, p.currentNormalized).c_str(),
+                      std::to_string(p.unitId).c_str(), ParameterFlagNames(p.flags).c_str());
 
     out += Format("Units (%zu)\n", d.units.size());
     for (const auto& u : d.units)
