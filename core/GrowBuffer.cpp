@@ -16,9 +16,9 @@ constexpr int64_t kAllocatorOverhead = 96;
 constexpr int64_t kLargestGrowthStep = 4194304;
 
 // The allocation for a new logical size n > 0.
-int64_t AllocationFor(int64_t n, int64_t granularity)
-{
-    if (granularity < kPage) return n + std::max(n / 2, granularity);
+int64_t AllocationFor(int64_t n, int64_t granularity) {
+    if (granularity < kPage)
+        return n + std::max(n / 2, granularity);
     int64_t increment = std::max(n / 2, granularity) & ~(kPage - 1);
     increment = std::clamp(increment, kPage, kLargestGrowthStep);
     return ((n + kAllocatorOverhead + increment) & ~(kPage - 1)) - kAllocatorOverhead;
@@ -26,20 +26,19 @@ int64_t AllocationFor(int64_t n, int64_t granularity)
 
 } // namespace
 
-GrowBuffer::~GrowBuffer()
-{
-    if (data) currentAllocator->release(data);
+GrowBuffer::~GrowBuffer() {
+    if (data)
+        currentAllocator->release(data);
 }
 
-void GrowBuffer::SetAllocator(const GrowBufferAllocator* allocator)
-{
+void GrowBuffer::SetAllocator(const GrowBufferAllocator* allocator) {
     currentAllocator = allocator ? allocator : &systemAllocator;
 }
 
-void* GrowBuffer::Resize(int newSize, bool allowShrink)
-{
+void* GrowBuffer::Resize(int newSize, bool allowShrink) {
     const int n = std::max(newSize, 0);
-    if (n == used) return Get();
+    if (n == used)
+        return Get();
 
     int threshold = 0;
     if (allowShrink && n < used)
@@ -47,7 +46,8 @@ void* GrowBuffer::Resize(int newSize, bool allowShrink)
 
     if (n > allocated || n < threshold) {
         const int64_t wanted = n == 0 ? 0 : AllocationFor(n, granularity);
-        if (wanted > INT_MAX) return Get(); // cannot be represented: treated as a failed allocation
+        if (wanted > INT_MAX)
+            return Get(); // cannot be represented: treated as a failed allocation
         const int newAllocation = static_cast<int>(wanted);
         if (newAllocation != allocated) {
             if (newAllocation == 0) {
@@ -57,10 +57,12 @@ void* GrowBuffer::Resize(int newSize, bool allowShrink)
                 used = 0;
                 return nullptr;
             }
-            void* block = currentAllocator->reallocate(data, static_cast<std::size_t>(newAllocation));
+            void* block =
+                currentAllocator->reallocate(data, static_cast<std::size_t>(newAllocation));
             if (!block) {
                 block = currentAllocator->allocate(static_cast<std::size_t>(newAllocation));
-                if (!block) return Get();
+                if (!block)
+                    return Get();
                 if (data) {
                     std::memcpy(block, data, static_cast<std::size_t>(std::min(n, used)));
                     currentAllocator->release(data);

@@ -14,7 +14,7 @@ struct GrowBufferAllocator {
 // An allocation failure leaves the buffer exactly as it was: callers compare Size() with
 // what they asked for.
 class GrowBuffer {
-public:
+  public:
     explicit GrowBuffer(int granularity = 4096) : granularity(granularity) {}
     ~GrowBuffer();
     GrowBuffer(const GrowBuffer&) = delete;
@@ -33,7 +33,7 @@ public:
     // Replaces the allocator for every buffer; none restores the C library's.
     static void SetAllocator(const GrowBufferAllocator* allocator);
 
-private:
+  private:
     void* data = nullptr;
     int allocated = 0;
     int used = 0;

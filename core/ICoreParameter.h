@@ -23,7 +23,7 @@ static_assert(sizeof(DisplayTextEntry) == 36, "display texts are packed 36 bytes
 // A plain record owned by the plug-in core; it has no lock of its own (writers hold the
 // plug-in lock, readers for display accept a stale value).
 class ICoreParameter {
-public:
+  public:
     // Text fields hold at most this many characters plus the terminator; longer texts are cut.
     static constexpr int kMaxTextLength = 31;
 

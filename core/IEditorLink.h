@@ -3,7 +3,7 @@
 // What the plug-in core needs of its editor. The graphics framework's editor implements it;
 // the core owns the editor through this face and never sees controls or bitmaps.
 class IEditorLink {
-public:
+  public:
     virtual ~IEditorLink() = default;
 
     // Used once when the editor is attached: every control bound to `paramIdx` (directly, or

@@ -31,8 +31,7 @@ struct PlugConfig {
 };
 
 // Packs a four-character code with the first character in the most significant byte.
-constexpr uint32_t FourCharCode(const char (&code)[5])
-{
+constexpr uint32_t FourCharCode(const char (&code)[5]) {
     return uint32_t(uint8_t(code[0])) << 24 | uint32_t(uint8_t(code[1])) << 16 |
            uint32_t(uint8_t(code[2])) << 8 | uint32_t(uint8_t(code[3]));
 }
@@ -42,7 +41,7 @@ constexpr uint32_t FourCharCode(const char (&code)[5])
 // operations; the engine derives from the adapter and overrides ParameterChanged and
 // ProcessBlock.
 class IPlugBase {
-public:
+  public:
     static constexpr int kNameSize = 128;
 
     explicit IPlugBase(const PlugConfig& config);
@@ -155,7 +154,7 @@ public:
     uint32_t Version() const { return version; }
     int HostVersion() const { return hostVersion; }
 
-protected:
+  protected:
     PointerList<ChannelIoPair> channelConfigurations;
     PluginLock lock;
     char effectName[kNameSize] = {};

@@ -15,27 +15,26 @@ namespace {
 
 // A stored value becomes a parameter value. Infinities clamp into the range like any
 // out-of-range value; NaN has no place in the range and falls back to the declared default.
-double StoredValueFor(const ICoreParameter& parameter, double stored)
-{
-    if (std::isnan(stored)) return parameter.ClampToRange(parameter.defaultValue);
+double StoredValueFor(const ICoreParameter& parameter, double stored) {
+    if (std::isnan(stored))
+        return parameter.ClampToRange(parameter.defaultValue);
     return parameter.ClampToRange(stored);
 }
 
 } // namespace
 
-bool IPlugBase::SerializeParams(StateChunk& chunk)
-{
+bool IPlugBase::SerializeParams(StateChunk& chunk) {
     PluginLockGuard guard(lock);
     Trace("IPlugBase::SerializeParams", "%d", NParams());
     for (int i = 0; i < NParams(); ++i) {
         const double value = GetParam(i)->value;
-        if (!chunk.Append(&value, sizeof value)) return false;
+        if (!chunk.Append(&value, sizeof value))
+            return false;
     }
     return true;
 }
 
-int IPlugBase::UnserializeParams(const StateChunk& chunk, int position)
-{
+int IPlugBase::UnserializeParams(const StateChunk& chunk, int position) {
     PluginLockGuard guard(lock);
     Trace("IPlugBase::UnserializeParams", "%d", position);
     for (int i = 0; i < NParams() && position >= 0; ++i) {
@@ -49,26 +48,28 @@ int IPlugBase::UnserializeParams(const StateChunk& chunk, int position)
         ICoreParameter* parameter = GetParam(i);
         parameter->value = StoredValueFor(*parameter, stored);
     }
-    for (int i = 0; i < NParams(); ++i) ParameterChanged(i);
+    for (int i = 0; i < NParams(); ++i)
+        ParameterChanged(i);
     return position;
 }
 
-bool IPlugBase::StateMatches(const double* values, int position)
-{
-    if (!values || position < 0) return false;
+bool IPlugBase::StateMatches(const double* values, int position) {
+    if (!values || position < 0)
+        return false;
     for (int i = 0; i < NParams(); ++i) {
         const float current = static_cast<float>(GetParam(i)->value);
         const float saved = static_cast<float>(values[position + i]);
-        if (!(std::fabs(current - saved) < 1e-5f)) return false;
+        if (!(std::fabs(current - saved) < 1e-5f))
+            return false;
     }
     return true;
 }
 
-void IPlugBase::CapturePreset(const char* name)
-{
+void IPlugBase::CapturePreset(const char* name) {
     for (int i = 0; i < presets.Count(); ++i) {
         PresetSlot* slot = presets.Get(i);
-        if (slot->used) continue;
+        if (slot->used)
+            continue;
         slot->used = true;
         CopyText(slot->name, name, PresetSlot::kNameSize);
         SaveState(slot->chunk);
@@ -76,10 +77,10 @@ void IPlugBase::CapturePreset(const char* name)
     }
 }
 
-bool IPlugBase::RecallPreset(int index)
-{
+bool IPlugBase::RecallPreset(int index) {
     PresetSlot* slot = presets.Get(index);
-    if (!slot) return false;
+    if (!slot)
+        return false;
     bool ok;
     if (slot->used) {
         ok = LoadState(slot->chunk, 0) > 0;
@@ -87,7 +88,8 @@ bool IPlugBase::RecallPreset(int index)
         slot->used = true;
         int userPresets = 0;
         for (int i = 0; i < presets.Count(); ++i)
-            if (std::strstr(presets.Get(i)->name, "user preset")) ++userPresets;
+            if (std::strstr(presets.Get(i)->name, "user preset"))
+                ++userPresets;
         std::snprintf(slot->name, PresetSlot::kNameSize, "%s %d", "user preset", userPresets + 1);
         ok = SaveState(slot->chunk);
     }
@@ -99,8 +101,7 @@ bool IPlugBase::RecallPreset(int index)
     return ok;
 }
 
-const char* IPlugBase::PresetName(int index) const
-{
+const char* IPlugBase::PresetName(int index) const {
     const PresetSlot* slot = presets.Get(index);
     return slot ? slot->name : "";
 }

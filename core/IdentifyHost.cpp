@@ -42,8 +42,7 @@ constexpr HostKey kHostKeys[] = {
 
 } // namespace
 
-HostCode IdentifyHost(const char* name)
-{
+HostCode IdentifyHost(const char* name) {
     char lowered[256];
     int length = 0;
     if (name)
@@ -53,6 +52,7 @@ HostCode IdentifyHost(const char* name)
         }
     lowered[length] = '\0';
     for (const HostKey& entry : kHostKeys)
-        if (std::strstr(lowered, entry.key)) return entry.code;
+        if (std::strstr(lowered, entry.key))
+            return entry.code;
     return HostOther;
 }

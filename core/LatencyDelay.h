@@ -7,11 +7,9 @@
 // Delays the pass-through by the reported latency so that a bypassed plug-in stays aligned
 // with its processed output. One segment of `length` samples per input channel.
 class LatencyDelay {
-public:
+  public:
     LatencyDelay(uint32_t inputCount, uint32_t outputCount)
-        : inputCount(inputCount), outputCount(outputCount)
-    {
-    }
+        : inputCount(inputCount), outputCount(outputCount) {}
 
     // Sets the delay and clears the history. False when the buffer could not grow.
     bool SetLength(uint32_t frames);
@@ -20,7 +18,7 @@ public:
 
     uint32_t Length() const { return length; }
 
-private:
+  private:
     GrowBuffer buffer{4096};
     uint32_t writePosition = 0;
     uint32_t inputCount;

@@ -6,21 +6,21 @@
 // a thread that holds it may take it again (parameter changes and preset loads run inside
 // the processing call, which already holds it).
 class PluginLock {
-public:
+  public:
     void Lock() { mutex.lock(); }
     void Unlock() { mutex.unlock(); }
 
-private:
+  private:
     std::recursive_mutex mutex;
 };
 
 class PluginLockGuard {
-public:
+  public:
     explicit PluginLockGuard(PluginLock& lock) : lock(lock) { lock.Lock(); }
     ~PluginLockGuard() { lock.Unlock(); }
     PluginLockGuard(const PluginLockGuard&) = delete;
     PluginLockGuard& operator=(const PluginLockGuard&) = delete;
 
-private:
+  private:
     PluginLock& lock;
 };

@@ -7,17 +7,19 @@
 // The saved parameter state: one little-endian double per parameter, in index order, nothing
 // before or after.
 class StateChunk : public GrowBuffer {
-public:
+  public:
     StateChunk() : GrowBuffer(4096) {}
 
     // Appends raw bytes; false when the chunk could not grow or the count is negative.
-    bool Append(const void* bytes, int count)
-    {
-        if (count < 0) return false;
+    bool Append(const void* bytes, int count) {
+        if (count < 0)
+            return false;
         const int oldSize = Size();
         Resize(oldSize + count, false);
-        if (Size() != oldSize + count) return false;
-        if (count > 0) std::memcpy(static_cast<char*>(Get()) + oldSize, bytes, static_cast<size_t>(count));
+        if (Size() != oldSize + count)
+            return false;
+        if (count > 0)
+            std::memcpy(static_cast<char*>(Get()) + oldSize, bytes, static_cast<size_t>(count));
         return true;
     }
 

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <cstring>
 
-void TextBuffer::SetAt(int position, const char* text, int length)
-{
-    if (position < 0 || length < 0) return;
-    if (length == 0 && position != 0) return;
-    if (length > 0 && !text) return;
+void TextBuffer::SetAt(int position, const char* text, int length) {
+    if (position < 0 || length < 0)
+        return;
+    if (length == 0 && position != 0)
+        return;
+    if (length > 0 && !text)
+        return;
 
     const int oldUsed = buffer.Size();
     const char* oldData = static_cast<const char*>(buffer.Get());
@@ -16,31 +18,34 @@ void TextBuffer::SetAt(int position, const char* text, int length)
     const std::ptrdiff_t sourceOffset = sourceInside ? text - oldData : 0;
 
     const int64_t needed64 = int64_t{position} + length + 1;
-    if (needed64 > INT32_MAX) return;
+    if (needed64 > INT32_MAX)
+        return;
     const int needed = static_cast<int>(needed64);
-    if (needed > oldUsed) buffer.Resize(needed, false);
-    if (buffer.Size() < needed) return;
+    if (needed > oldUsed)
+        buffer.Resize(needed, false);
+    if (buffer.Size() < needed)
+        return;
 
     char* data = static_cast<char*>(buffer.Get());
-    if (sourceInside) text = data + sourceOffset;
+    if (sourceInside)
+        text = data + sourceOffset;
     std::memmove(data + position, text, static_cast<size_t>(length));
     data[position + length] = '\0';
-    if (needed < oldUsed) buffer.Resize(needed, false);
+    if (needed < oldUsed)
+        buffer.Resize(needed, false);
 }
 
-void TextBuffer::Set(const char* text)
-{
+void TextBuffer::Set(const char* text) {
     SetAt(0, text ? text : "", text ? static_cast<int>(std::strlen(text)) : 0);
 }
 
-void TextBuffer::Append(const char* text)
-{
-    if (!text || !*text) return;
+void TextBuffer::Append(const char* text) {
+    if (!text || !*text)
+        return;
     SetAt(Length(), text, static_cast<int>(std::strlen(text)));
 }
 
-const char* TextBuffer::Get() const
-{
+const char* TextBuffer::Get() const {
     const char* data = static_cast<const char*>(buffer.Get());
     return data ? data : "";
 }

@@ -4,7 +4,7 @@
 
 // A growable NUL-terminated single-byte text. Size() counts the terminator.
 class TextBuffer {
-public:
+  public:
     TextBuffer() = default;
     explicit TextBuffer(const char* text) { Set(text); }
 
@@ -18,6 +18,6 @@ public:
     int Length() const { return buffer.Size() > 0 ? buffer.Size() - 1 : 0; }
     int Size() const { return buffer.Size(); }
 
-private:
+  private:
     GrowBuffer buffer{128};
 };

@@ -13,17 +13,17 @@ namespace {
 constexpr double LowestFc = 1e-9;
 constexpr double HighestFc = 0.45;
 
-double UsableFc(double Fc)
-{
-    if (Fc > HighestFc) return HighestFc;
-    if (!(Fc >= LowestFc)) return LowestFc; // also catches NaN
+double UsableFc(double Fc) {
+    if (Fc > HighestFc)
+        return HighestFc;
+    if (!(Fc >= LowestFc))
+        return LowestFc; // also catches NaN
     return Fc;
 }
 
 } // namespace
 
-void BiquadSection::Design()
-{
+void BiquadSection::Design() {
     const double V = std::pow(10.0, std::fabs(gain) / 20.0);
     const double K = std::tan(std::numbers::pi * UsableFc(Fc));
     const double KK = K * K;
@@ -57,9 +57,9 @@ void BiquadSection::Design()
     }
 }
 
-bool BiquadSection::ResetIfNonFinite()
-{
-    if (std::isfinite(z1) && std::isfinite(z2)) return false;
+bool BiquadSection::ResetIfNonFinite() {
+    if (std::isfinite(z1) && std::isfinite(z2))
+        return false;
     z1 = 0.0;
     z2 = 0.0;
     return true;

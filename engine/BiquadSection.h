@@ -23,8 +23,7 @@ struct BiquadSection {
     // takes effect on the next value without a click from a reset.
     void Design();
 
-    double Process(double x)
-    {
+    double Process(double x) {
         const double in = static_cast<float>(x);
         const double out = in * a0 + z1;
         z1 = in * a1 + z2 - b1 * out;

@@ -21,8 +21,7 @@ constexpr FixedPeak OutPeakDesign = {0.25, 0.4, -2.5};
 // Make-up gain after the curve, relative to the drive level.
 constexpr double MakeUpDb = 0.5;
 
-void DesignFixed(BiquadSection& section, const FixedPeak& design)
-{
+void DesignFixed(BiquadSection& section, const FixedPeak& design) {
     section.kind = BiquadSection::Peak;
     section.Fc = design.Fc;
     section.Q = design.Q;
@@ -30,16 +29,18 @@ void DesignFixed(BiquadSection& section, const FixedPeak& design)
     section.Design();
 }
 
-double DbToGain(double db) { return std::pow(10.0, db / 20.0); }
+double DbToGain(double db) {
+    return std::pow(10.0, db / 20.0);
+}
 
 // Saturation, four times oversampled and at the host rate; both are computed every frame so that
 // the unused one stays in step with the signal.
-double DriveStage(EngineState& state, int c, double driven, double makeUp, bool oversampled)
-{
+double DriveStage(EngineState& state, int c, double driven, double makeUp, bool oversampled) {
     Oversampler& over = state.satOversampler[c];
     over.Push(driven);
     double* fresh = over.NewValues();
-    for (int k = 0; k < Oversampler::NewCount; ++k) fresh[k] = Saturate(fresh[k]);
+    for (int k = 0; k < Oversampler::NewCount; ++k)
+        fresh[k] = Saturate(fresh[k]);
     const double atHostRate = Saturate(driven);
 
     BiquadSection& peak = state.satPeak[c];
@@ -51,15 +52,15 @@ double DriveStage(EngineState& state, int c, double driven, double makeUp, bool 
 // Seven sections at eight times the host rate: the value is pushed twice and each push's four
 // new values pass through every section in order; then one value comes back down through the
 // fixed output filter.
-double EqualiserStage(EngineState& state, int c, double y)
-{
+double EqualiserStage(EngineState& state, int c, double y) {
     Oversampler& over = state.eqOversampler[c];
     for (int pass = 0; pass < 2; ++pass) {
         over.Push(y);
         double* fresh = over.NewValues();
         for (int k = 0; k < Oversampler::NewCount; ++k) {
             double v = fresh[k];
-            for (int band = 0; band < EqBandCount; ++band) v = state.eq[band][c].Process(v);
+            for (int band = 0; band < EqBandCount; ++band)
+                v = state.eq[band][c].Process(v);
             fresh[k] = v;
         }
     }
@@ -71,9 +72,8 @@ double EqualiserStage(EngineState& state, int c, double y)
 
 } // namespace
 
-void ProcessChain(EngineState& state, const ChainSwitches& switches,
-                  const double* const* inputs, double* const* outputs, int frameCount)
-{
+void ProcessChain(EngineState& state, const ChainSwitches& switches, const double* const* inputs,
+                  double* const* outputs, int frameCount) {
     const double driveGain = DbToGain(state.driveMirror);
     const double makeUpGain = DbToGain(MakeUpDb - state.driveMirror);
     const double outputGain[ChannelCount] = {DbToGain(state.outputGainMirror[ChannelA]),

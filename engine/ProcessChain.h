@@ -14,5 +14,5 @@ struct ChainSwitches {
 // switch change continues from states that followed the signal. An output channel may be the
 // same memory as an input channel. Designs of the equaliser sections come from UpdateFilters().
 // Audio thread, under the plug-in lock.
-void ProcessChain(EngineState& state, const ChainSwitches& switches,
-                  const double* const* inputs, double* const* outputs, int frameCount);
+void ProcessChain(EngineState& state, const ChainSwitches& switches, const double* const* inputs,
+                  double* const* outputs, int frameCount);

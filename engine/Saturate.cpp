@@ -4,10 +4,10 @@
 
 #include <cmath>
 
-double Saturate(double x)
-{
+double Saturate(double x) {
     // A NaN has no position on the curve; silence keeps it from reaching the equaliser.
-    if (std::isnan(x)) return 0.0;
+    if (std::isnan(x))
+        return 0.0;
     const float* curve = std::signbit(x) ? NegativeCurve : PositiveCurve;
     constexpr int last = CurveEntries - 1;
     const double s = std::fabs(x) * CurveScale;

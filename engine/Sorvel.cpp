@@ -8,8 +8,7 @@
 
 namespace {
 
-PlugConfig SorvelConfig()
-{
+PlugConfig SorvelConfig() {
     PlugConfig config;
     config.parameterCount = kNumSorvelParams;
     config.channelIo = "1-1 2-2";
@@ -24,15 +23,13 @@ PlugConfig SorvelConfig()
 }
 
 // Channel A parameters come first in every pair of the parameter list.
-Channel ChannelOf(int pairIndex)
-{
+Channel ChannelOf(int pairIndex) {
     return pairIndex % 2 == 0 ? ChannelA : ChannelB;
 }
 
 } // namespace
 
-Sorvel::Sorvel() : IPlugVST3(SorvelConfig())
-{
+Sorvel::Sorvel() : IPlugVST3(SorvelConfig()) {
     for (const SorvelParamDeclaration& p : kSorvelIntegerParams)
         GetParam(p.index)->DeclareInteger(p.name, p.defaultValue, p.minimum, p.maximum, "", "");
     for (const SorvelParamDeclaration& p : kSorvelContinuousParams)
@@ -45,20 +42,23 @@ Sorvel::Sorvel() : IPlugVST3(SorvelConfig())
 
 Sorvel::~Sorvel() = default;
 
-double* Sorvel::MirrorFor(int index)
-{
+double* Sorvel::MirrorFor(int index) {
     if (index >= kHighGainL && index <= kHighGainR)
         return &state.gainMirror[HighBand][ChannelOf(index - kHighGainL)];
     if (index >= kMidGain1L && index <= kMidGain4R)
-        return &state.gainMirror[MidBand1 + (index - kMidGain1L) / 2][ChannelOf(index - kMidGain1L)];
+        return &state
+                    .gainMirror[MidBand1 + (index - kMidGain1L) / 2][ChannelOf(index - kMidGain1L)];
     if (index >= kLowGainL && index <= kLowGainR)
         return &state.gainMirror[LowBand][ChannelOf(index - kLowGainL)];
-    if (index >= kOutL && index <= kOutR) return &state.outputGainMirror[ChannelOf(index - kOutL)];
-    if (index == kDrive) return &state.driveMirror;
+    if (index >= kOutL && index <= kOutR)
+        return &state.outputGainMirror[ChannelOf(index - kOutL)];
+    if (index == kDrive)
+        return &state.driveMirror;
     if (index >= kHighFreqL && index <= kHighFreqR)
         return &state.selectorMirror[HighBand][ChannelOf(index - kHighFreqL)];
     if (index >= kMidFreq1L && index <= kMidFreq4R)
-        return &state.selectorMirror[MidBand1 + (index - kMidFreq1L) / 2][ChannelOf(index - kMidFreq1L)];
+        return &state.selectorMirror[MidBand1 + (index - kMidFreq1L) / 2]
+                                    [ChannelOf(index - kMidFreq1L)];
     if (index >= kLowFreqL && index <= kLowFreqR)
         return &state.selectorMirror[LowBand][ChannelOf(index - kLowFreqL)];
     if (index >= kLowCutL && index <= kLowCutR)
@@ -66,16 +66,15 @@ double* Sorvel::MirrorFor(int index)
     return nullptr;
 }
 
-void Sorvel::ParameterChanged(int index)
-{
+void Sorvel::ParameterChanged(int index) {
     PluginLockGuard guard(lock);
     const ICoreParameter* parameter = GetParam(index);
     double* mirror = MirrorFor(index);
-    if (parameter && mirror) *mirror = parameter->value;
+    if (parameter && mirror)
+        *mirror = parameter->value;
 }
 
-void Sorvel::UpdateLinkedPairs()
-{
+void Sorvel::UpdateLinkedPairs() {
     const int link = TruncateToInt32(GetParam(kLink)->value);
     for (const LinkedPair& pair : kLinkedPairs) {
         const double a = *MirrorFor(pair.a);
@@ -84,18 +83,19 @@ void Sorvel::UpdateLinkedPairs()
         if (link == 0) {
             partner->value = partner->ClampToRange(a);
             *b = a;
-            if (editor) editor->ParameterChangedInCore(pair.b, a, false);
+            if (editor)
+                editor->ParameterChangedInCore(pair.b, a, false);
         } else if (link == 1) {
             partner->value = partner->ClampToRange(*b);
         }
     }
 }
 
-void Sorvel::ProcessBlock(double** inputs, double** outputs, int frames)
-{
+void Sorvel::ProcessBlock(double** inputs, double** outputs, int frames) {
     UpdateLinkedPairs();
     UpdateFilters(state, SampleRate());
-    if (frames <= 0) return;
+    if (frames <= 0)
+        return;
 
     ChainSwitches switches;
     switches.midSide = TruncateToInt32(GetParam(kMidSide)->value);

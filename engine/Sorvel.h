@@ -6,7 +6,7 @@
 // The equaliser plug-in: its parameter set, the engine state the parameters are mirrored into,
 // and the block processing.
 class Sorvel : public IPlugVST3 {
-public:
+  public:
     Sorvel();
     ~Sorvel() override;
 
@@ -17,7 +17,7 @@ public:
 
     const EngineState& State() const { return state; }
 
-private:
+  private:
     // With "LINK" at 0 every channel-B setting follows its channel-A partner; at 1 each keeps
     // its own value. Writes the core's parameter values directly: the host is not told.
     void UpdateLinkedPairs();

@@ -2,8 +2,7 @@
 #include "engine/Sorvel.h"
 #include "vst3/PluginFactory.h"
 
-const PlugClassDescription& PlugClass()
-{
+const PlugClassDescription& PlugClass() {
     static const PlugClassDescription description{
         "Sorvel",
         "Velmora",
@@ -17,7 +16,6 @@ const PlugClassDescription& PlugClass()
     return description;
 }
 
-IPlugVST3* CreatePlugInstance()
-{
+IPlugVST3* CreatePlugInstance() {
     return new Sorvel;
 }

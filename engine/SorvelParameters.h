@@ -47,6 +47,7 @@ struct SorvelParamDeclaration {
     double defaultValue;
 };
 
+// clang-format off
 // Declared in this order: the switches and selectors first, then the continuous settings.
 inline constexpr SorvelParamDeclaration kSorvelIntegerParams[] = {
     {kBypass, "BY", 0, 1, 0},

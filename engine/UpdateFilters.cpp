@@ -20,8 +20,7 @@ constexpr double EqRateFactor = 0.125; // the sections run at eight times the ho
 constexpr double EqQ = 0.667;
 constexpr double LowCutGain = 1.0; // a high-pass ignores it
 
-void MapSelectors(EngineState& state)
-{
+void MapSelectors(EngineState& state) {
     for (int band = 0; band < EqBandCount; ++band) {
         for (int c = 0; c < ChannelCount; ++c) {
             for (int value = 0; value < SelectorValues; ++value) {
@@ -35,8 +34,7 @@ void MapSelectors(EngineState& state)
 
 } // namespace
 
-void UpdateFilters(EngineState& state, double sampleRate)
-{
+void UpdateFilters(EngineState& state, double sampleRate) {
     MapSelectors(state);
     for (int band = 0; band < EqBandCount; ++band) {
         for (int c = 0; c < ChannelCount; ++c) {

@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <cmath>
+#include <ctime>
 #include <numbers>
 #include <vector>
 
@@ -16,8 +16,7 @@ constexpr double SampleRate = 48000.0;
 constexpr int BlockFrames = 512;
 
 // Thread CPU time: wall time would count the other processes of a loaded machine.
-double CpuSeconds()
-{
+double CpuSeconds() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
@@ -26,8 +25,7 @@ double CpuSeconds()
 // The baseline every figure is divided by: one filter-section step per sample on each of the
 // two channels, the smallest unit of work in the chain. Best of several passes, measured in
 // this process so that machine load cancels out of the ratio.
-double BaselineSecondsPerFrame()
-{
+double BaselineSecondsPerFrame() {
     static const double seconds = [] {
         BiquadSection sections[2];
         for (BiquadSection& s : sections) {
@@ -56,8 +54,7 @@ double BaselineSecondsPerFrame()
 
 // One host block at a time, as the plug-in runs it: redesign, then the per-sample chain.
 // items_per_second is frames per second; realtime_x is how many times faster than 48 kHz.
-void BM_ProcessChain(benchmark::State& run)
-{
+void BM_ProcessChain(benchmark::State& run) {
     EngineState state;
     state.driveMirror = -40.0;
     state.selectorMirror[LowCut][ChannelA] = 1.0;
@@ -87,7 +84,8 @@ void BM_ProcessChain(benchmark::State& run)
     // How many two-channel filter steps one frame of the whole chain costs.
     run.counters["vs_biquad"] = elapsed / frames / BaselineSecondsPerFrame();
     run.SetItemsProcessed(static_cast<int64_t>(frames));
-    run.counters["realtime_x"] = benchmark::Counter(frames / SampleRate, benchmark::Counter::kIsRate);
+    run.counters["realtime_x"] =
+        benchmark::Counter(frames / SampleRate, benchmark::Counter::kIsRate);
 }
 
 } // namespace

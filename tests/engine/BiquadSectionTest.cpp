@@ -10,8 +10,7 @@
 
 namespace {
 
-BiquadSection Designed(int kind, double Fc, double Q, double gain)
-{
+BiquadSection Designed(int kind, double Fc, double Q, double gain) {
     BiquadSection section;
     section.kind = kind;
     section.Fc = Fc;
@@ -23,18 +22,17 @@ BiquadSection Designed(int kind, double Fc, double Q, double gain)
 
 // Gain of a sine at `fraction` of the section's rate, measured over the second half of at least
 // sixteen periods.
-double SineGain(BiquadSection section, double fraction)
-{
+double SineGain(BiquadSection section, double fraction) {
     const int frames = std::max(8192, static_cast<int>(16.0 / fraction));
     std::vector<double> out = Sine(fraction, 0.5, 1.0, frames);
-    for (double& v : out) v = section.Process(v);
+    for (double& v : out)
+        v = section.Process(v);
     return ToneAmplitude(out, frames / 2, fraction, 1.0) / 0.5;
 }
 
 } // namespace
 
-TEST(BiquadSection, PeakMovesItsCentreByItsGainInBothDirections)
-{
+TEST(BiquadSection, PeakMovesItsCentreByItsGainInBothDirections) {
     for (double Fc : {0.01, 0.05, 0.1134}) {
         for (double gain : {18.0, 4.5, -4.5, -18.0}) {
             SCOPED_TRACE(testing::Message() << "Fc " << Fc << ", gain " << gain << " dB");
@@ -45,8 +43,7 @@ TEST(BiquadSection, PeakMovesItsCentreByItsGainInBothDirections)
     }
 }
 
-TEST(BiquadSection, ZeroGainPeakPassesInputApartFromSinglePrecision)
-{
+TEST(BiquadSection, ZeroGainPeakPassesInputApartFromSinglePrecision) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> sample(-2.0, 2.0);
     for (double Fc : {0.001, 0.05, 0.25, 0.4}) {
@@ -59,8 +56,7 @@ TEST(BiquadSection, ZeroGainPeakPassesInputApartFromSinglePrecision)
     }
 }
 
-TEST(BiquadSection, HighPassCornerFollowsFc)
-{
+TEST(BiquadSection, HighPassCornerFollowsFc) {
     const double rate = 8 * 44100.0;
     const BiquadSection cut25 = Designed(BiquadSection::HighPass, 25.0 / rate, 0.667, 1.0);
     const BiquadSection cut1 = Designed(BiquadSection::HighPass, 1.0 / rate, 0.667, 1.0);
@@ -70,19 +66,20 @@ TEST(BiquadSection, HighPassCornerFollowsFc)
     EXPECT_NEAR(SineGain(cut1, 25.0 / rate), 1.0, 0.01) << "1 Hz cut at 25 Hz";
 }
 
-TEST(BiquadSection, StaysStableWhereTanOfPiFcBreaksDown)
-{
+TEST(BiquadSection, StaysStableWhereTanOfPiFcBreaksDown) {
     const double nan = std::nan("");
     for (double Fc : {0.5, 0.506, 1.0, 2.025, 1e300, 0.0, -0.2, nan}) {
         for (int kind : {BiquadSection::HighPass, BiquadSection::Peak}) {
             for (double gain : {18.0, -18.0}) {
-                SCOPED_TRACE(testing::Message() << "Fc " << Fc << ", kind " << kind << ", gain " << gain);
+                SCOPED_TRACE(testing::Message()
+                             << "Fc " << Fc << ", kind " << kind << ", gain " << gain);
                 BiquadSection section = Designed(kind, Fc, 0.667, gain);
                 double late = 0.0;
                 for (int i = 0; i < 20000; ++i) {
                     const double y = section.Process(i % 7 == 0 ? 1e6 : -1e5);
                     ASSERT_TRUE(std::isfinite(y)) << "at sample " << i;
-                    if (i >= 19000) late = std::max(late, std::fabs(y));
+                    if (i >= 19000)
+                        late = std::max(late, std::fabs(y));
                 }
                 EXPECT_LT(late, 1e8) << "output keeps growing";
             }

@@ -6,15 +6,13 @@
 #include <cmath>
 #include <numbers>
 
-ChainHarness::ChainHarness(double sampleRate) : sampleRate(sampleRate)
-{
+ChainHarness::ChainHarness(double sampleRate) : sampleRate(sampleRate) {
     state.driveMirror = -40.0;
     state.selectorMirror[LowCut][ChannelA] = 1.0;
     state.selectorMirror[LowCut][ChannelB] = 1.0;
 }
 
-void ChainHarness::Run(std::vector<double>& left, std::vector<double>& right, int blockFrames)
-{
+void ChainHarness::Run(std::vector<double>& left, std::vector<double>& right, int blockFrames) {
     const int total = static_cast<int>(std::min(left.size(), right.size()));
     for (int start = 0; start < total; start += blockFrames) {
         const int frames = std::min(blockFrames, total - start);
@@ -24,16 +22,14 @@ void ChainHarness::Run(std::vector<double>& left, std::vector<double>& right, in
     }
 }
 
-std::vector<double> Sine(double hz, double amplitude, double sampleRate, int frames)
-{
+std::vector<double> Sine(double hz, double amplitude, double sampleRate, int frames) {
     std::vector<double> x(static_cast<size_t>(frames));
     for (int i = 0; i < frames; ++i)
         x[i] = amplitude * std::sin(2.0 * std::numbers::pi * hz * i / sampleRate);
     return x;
 }
 
-double ToneAmplitude(const std::vector<double>& x, int from, double hz, double sampleRate)
-{
+double ToneAmplitude(const std::vector<double>& x, int from, double hz, double sampleRate) {
     // Normal equations of x ~ a sin + b cos + c, solved by Cramer's rule.
     double ss = 0, sc = 0, s1 = 0, cc = 0, c1 = 0, n = 0, xs = 0, xc = 0, x1 = 0;
     for (size_t i = static_cast<size_t>(from); i < x.size(); ++i) {
@@ -53,9 +49,9 @@ double ToneAmplitude(const std::vector<double>& x, int from, double hz, double s
     return std::hypot(a, b);
 }
 
-double PeakMagnitude(const std::vector<double>& x, int from)
-{
+double PeakMagnitude(const std::vector<double>& x, int from) {
     double peak = 0.0;
-    for (size_t i = static_cast<size_t>(from); i < x.size(); ++i) peak = std::max(peak, std::fabs(x[i]));
+    for (size_t i = static_cast<size_t>(from); i < x.size(); ++i)
+        peak = std::max(peak, std::fabs(x[i]));
     return peak;
 }

@@ -10,23 +10,23 @@
 
 namespace {
 
-int FirstNonFinite(const std::vector<double>& x, int from = 0)
-{
+int FirstNonFinite(const std::vector<double>& x, int from = 0) {
     for (size_t i = static_cast<size_t>(from); i < x.size(); ++i)
-        if (!std::isfinite(x[i])) return static_cast<int>(i);
+        if (!std::isfinite(x[i]))
+            return static_cast<int>(i);
     return -1;
 }
 
 } // namespace
 
-TEST(ChainRobustness, LoudInputStaysFiniteAtAnyRateAndBlockSize)
-{
+TEST(ChainRobustness, LoudInputStaysFiniteAtAnyRateAndBlockSize) {
     std::mt19937 random(11);
     std::uniform_real_distribution<double> loud(-1e6, 1e6);
     for (double rate : {1234.5678, 22050.0, 44100.0, 384000.0}) {
         for (int block : {0, 1, 37, 512, 8192}) {
             for (int midSide : {0, 1}) {
-                SCOPED_TRACE(testing::Message() << rate << " Hz, block " << block << ", MS " << midSide);
+                SCOPED_TRACE(testing::Message()
+                             << rate << " Hz, block " << block << ", MS " << midSide);
                 ChainHarness chain(rate);
                 chain.switches = {midSide, 0, midSide}; // both oversampling settings along the way
                 chain.state.driveMirror = -20.0;
@@ -51,8 +51,7 @@ TEST(ChainRobustness, LoudInputStaysFiniteAtAnyRateAndBlockSize)
     }
 }
 
-TEST(ChainRobustness, NonFiniteInputSamplesDoNotPoisonTheOutput)
-{
+TEST(ChainRobustness, NonFiniteInputSamplesDoNotPoisonTheOutput) {
     for (int oversampling : {0, 1}) {
         SCOPED_TRACE(testing::Message() << "oversampling " << oversampling);
         ChainHarness chain;
@@ -67,8 +66,7 @@ TEST(ChainRobustness, NonFiniteInputSamplesDoNotPoisonTheOutput)
     }
 }
 
-TEST(ChainRobustness, NonFiniteStateRecoversByTheNextBlock)
-{
+TEST(ChainRobustness, NonFiniteStateRecoversByTheNextBlock) {
     ChainHarness chain;
     std::vector<double> left = Sine(440.0, 0.8, 44100.0, 1024), right = left;
     chain.Run(left, right);

@@ -10,8 +10,7 @@ namespace {
 
 // Runs a sine of hz through both channels and returns the output level of each. Low cuts sit at
 // 25 Hz so that the chain settles within a few periods of the slowest probe.
-std::pair<double, double> ProbeLevels(ChainHarness chain, double hz)
-{
+std::pair<double, double> ProbeLevels(ChainHarness chain, double hz) {
     const double rate = chain.sampleRate;
     const int settle = static_cast<int>(rate * 0.05 + 6.0 * rate / hz);
     const int frames = settle + std::max(4096, static_cast<int>(8.0 * rate / hz));
@@ -20,15 +19,16 @@ std::pair<double, double> ProbeLevels(ChainHarness chain, double hz)
     return {ToneAmplitude(left, settle, hz, rate), ToneAmplitude(right, settle, hz, rate)};
 }
 
-ChainHarness Flat(double rate)
-{
+ChainHarness Flat(double rate) {
     ChainHarness chain(rate);
     chain.state.selectorMirror[LowCut][ChannelA] = 0.0;
     chain.state.selectorMirror[LowCut][ChannelB] = 0.0;
     return chain;
 }
 
-double Db(double ratio) { return 20.0 * std::log10(ratio); }
+double Db(double ratio) {
+    return 20.0 * std::log10(ratio);
+}
 
 } // namespace
 
@@ -38,8 +38,7 @@ double Db(double ratio) { return 20.0 * std::log10(ratio); }
 // image of that hold folds back at decimation and grows with the probe's share of the host
 // rate, so the treble bands are measured at 192 kHz, and the high band's cut, which that image
 // fills in, gets a looser bound.
-TEST(EqualiserResponse, EveryBandPeaksAtItsSelectedFrequencyWithItsGain)
-{
+TEST(EqualiserResponse, EveryBandPeaksAtItsSelectedFrequencyWithItsGain) {
     struct Band {
         EqBand band;
         const char* name;
@@ -60,15 +59,18 @@ TEST(EqualiserResponse, EveryBandPeaksAtItsSelectedFrequencyWithItsGain)
     std::map<std::pair<double, double>, std::pair<double, double>> flatLevels;
     const auto flat = [&](double rate, double hz) {
         const auto key = std::make_pair(rate, hz);
-        if (!flatLevels.count(key)) flatLevels[key] = ProbeLevels(Flat(rate), hz);
+        if (!flatLevels.count(key))
+            flatLevels[key] = ProbeLevels(Flat(rate), hz);
         return flatLevels[key];
     };
 
     for (const Band& b : bands) {
         for (int value = 0; value < 3; ++value) {
             const double hz = b.hz[value];
-            if (hz == 0) continue;
-            SCOPED_TRACE(testing::Message() << b.name << ", selector " << value << " (" << hz << " Hz)");
+            if (hz == 0)
+                continue;
+            SCOPED_TRACE(testing::Message()
+                         << b.name << ", selector " << value << " (" << hz << " Hz)");
             ChainHarness chain = Flat(b.rate);
             chain.state.selectorMirror[b.band][ChannelA] = value;
             chain.state.selectorMirror[b.band][ChannelB] = value;
@@ -86,15 +88,16 @@ TEST(EqualiserResponse, EveryBandPeaksAtItsSelectedFrequencyWithItsGain)
             EXPECT_NEAR(boost[1], b.gain, b.boostTolerance) << "boost at the frequency";
             EXPECT_NEAR(cut[1], -b.gain, b.cutTolerance) << "cut at the frequency";
             for (int side : {0, 2}) {
-                EXPECT_GT(boost[1], boost[side] + 0.5) << "boost peaks at the frequency, octave " << side - 1;
-                EXPECT_LT(cut[1], cut[side] - 0.5) << "cut is deepest at the frequency, octave " << side - 1;
+                EXPECT_GT(boost[1], boost[side] + 0.5)
+                    << "boost peaks at the frequency, octave " << side - 1;
+                EXPECT_LT(cut[1], cut[side] - 0.5)
+                    << "cut is deepest at the frequency, octave " << side - 1;
             }
         }
     }
 }
 
-TEST(EqualiserResponse, LowCutSelectsTwentyFiveOrOneHertz)
-{
+TEST(EqualiserResponse, LowCutSelectsTwentyFiveOrOneHertz) {
     ChainHarness at25 = Flat(44100.0);
     ChainHarness at1(44100.0); // the low cuts' default: 1 Hz
     const auto relative = [&](double hz) {

@@ -12,19 +12,18 @@
 
 namespace {
 
-std::vector<double> Noise(int frames, unsigned seed)
-{
+std::vector<double> Noise(int frames, unsigned seed) {
     std::mt19937 random(seed);
     std::uniform_real_distribution<double> sample(-1.0, 1.0);
     std::vector<double> x(static_cast<size_t>(frames));
-    for (double& v : x) v = sample(random);
+    for (double& v : x)
+        v = sample(random);
     return x;
 }
 
 } // namespace
 
-TEST(ProcessChain, DefaultSettingsKeepAFullScaleSineAtItsLevel)
-{
+TEST(ProcessChain, DefaultSettingsKeepAFullScaleSineAtItsLevel) {
     for (int oversampling : {0, 1}) {
         SCOPED_TRACE(testing::Message() << "oversampling " << oversampling);
         ChainHarness chain;
@@ -36,33 +35,35 @@ TEST(ProcessChain, DefaultSettingsKeepAFullScaleSineAtItsLevel)
     }
 }
 
-TEST(ProcessChain, DriveStageLimitsAtTheEndOfTheCurve)
-{
+TEST(ProcessChain, DriveStageLimitsAtTheEndOfTheCurve) {
     const double limit = PositiveCurve[CurveEntries - 1] * std::pow(10.0, 20.5 / 20.0);
     for (int oversampling : {0, 1}) {
         for (double amplitude : {1.0, 10.0, 1000.0}) {
-            SCOPED_TRACE(testing::Message() << "oversampling " << oversampling << ", amplitude " << amplitude);
+            SCOPED_TRACE(testing::Message()
+                         << "oversampling " << oversampling << ", amplitude " << amplitude);
             ChainHarness chain;
             chain.state.driveMirror = -20.0;
             chain.switches.oversampling = oversampling;
             std::vector<double> left = Sine(1000.0, amplitude, 44100.0, 22050), right = left;
             chain.Run(left, right);
             if (amplitude == 1.0) {
-                EXPECT_NEAR(PeakMagnitude(left, 11025), limit, 0.005) << "a sine that just reaches the end";
+                EXPECT_NEAR(PeakMagnitude(left, 11025), limit, 0.005)
+                    << "a sine that just reaches the end";
             } else {
                 // Clipped to a square wave at the limit, whose fundamental is 4 / pi of it.
-                EXPECT_NEAR(ToneAmplitude(left, 11025, 1000.0, 44100.0), 4.0 / std::numbers::pi * limit, 0.005);
+                EXPECT_NEAR(ToneAmplitude(left, 11025, 1000.0, 44100.0),
+                            4.0 / std::numbers::pi * limit, 0.005);
             }
         }
     }
 }
 
-TEST(ProcessChain, BypassCopiesTheInputWhileTheChainKeepsRunning)
-{
+TEST(ProcessChain, BypassCopiesTheInputWhileTheChainKeepsRunning) {
     const std::vector<double> left = Noise(1024, 1), right = Noise(1024, 2);
     ChainHarness bypassedFirst, processedThroughout;
     bypassedFirst.switches.bypass = 1;
-    std::vector<double> l1(left.begin(), left.begin() + 512), r1(right.begin(), right.begin() + 512);
+    std::vector<double> l1(left.begin(), left.begin() + 512),
+        r1(right.begin(), right.begin() + 512);
     bypassedFirst.Run(l1, r1);
     for (int i = 0; i < 512; ++i) {
         ASSERT_EQ(l1[i], left[i]) << "left sample " << i;
@@ -75,11 +76,11 @@ TEST(ProcessChain, BypassCopiesTheInputWhileTheChainKeepsRunning)
     bypassedFirst.Run(l2, r2);
     std::vector<double> l = left, r = right;
     processedThroughout.Run(l, r);
-    for (int i = 0; i < 512; ++i) ASSERT_EQ(l2[i], l[512 + i]) << "sample " << i << " after bypass";
+    for (int i = 0; i < 512; ++i)
+        ASSERT_EQ(l2[i], l[512 + i]) << "sample " << i << " after bypass";
 }
 
-TEST(ProcessChain, MidSideWithIdenticalChannelsEqualisesTheMidOnly)
-{
+TEST(ProcessChain, MidSideWithIdenticalChannelsEqualisesTheMidOnly) {
     ChainHarness plain;
     plain.switches.midSide = 0;
     ChainHarness sideBoosted = plain;
@@ -91,15 +92,17 @@ TEST(ProcessChain, MidSideWithIdenticalChannelsEqualisesTheMidOnly)
         ASSERT_NEAR(l1[i], r1[i], 1e-8) << "sample " << i << ": the side is silent";
         ASSERT_NEAR(l2[i], l1[i], 1e-8) << "sample " << i << ": a side boost changes nothing";
     }
-    EXPECT_NEAR(ToneAmplitude(l1, 2048, 1000.0, 44100.0), 0.7, 0.01) << "the mid carries the signal";
-    EXPECT_LT(std::fabs(sideBoosted.state.eqOversampler[ChannelB].Decimate()), 1e-8) << "channel B holds the offset only";
+    EXPECT_NEAR(ToneAmplitude(l1, 2048, 1000.0, 44100.0), 0.7, 0.01)
+        << "the mid carries the signal";
+    EXPECT_LT(std::fabs(sideBoosted.state.eqOversampler[ChannelB].Decimate()), 1e-8)
+        << "channel B holds the offset only";
 }
 
-TEST(ProcessChain, MidSideDecodesBackToLeftAndRight)
-{
+TEST(ProcessChain, MidSideDecodesBackToLeftAndRight) {
     ChainHarness chain;
     chain.switches.midSide = 0;
-    std::vector<double> left = Sine(1000.0, 0.5, 44100.0, 8192), right = Sine(300.0, 0.5, 44100.0, 8192);
+    std::vector<double> left = Sine(1000.0, 0.5, 44100.0, 8192),
+                        right = Sine(300.0, 0.5, 44100.0, 8192);
     chain.Run(left, right);
     EXPECT_NEAR(ToneAmplitude(left, 4096, 1000.0, 44100.0), 0.5, 0.01) << "left keeps its tone";
     EXPECT_NEAR(ToneAmplitude(right, 4096, 300.0, 44100.0), 0.5, 0.01) << "right keeps its tone";
@@ -107,8 +110,7 @@ TEST(ProcessChain, MidSideDecodesBackToLeftAndRight)
 }
 
 // Clipping a 7 kHz tone makes a fifth harmonic at 35 kHz, which the host rate folds to 9.1 kHz.
-TEST(ProcessChain, OversampledSaturationKeepsHarmonicsFromFoldingBack)
-{
+TEST(ProcessChain, OversampledSaturationKeepsHarmonicsFromFoldingBack) {
     double folded[2];
     for (int oversampling : {0, 1}) {
         ChainHarness chain;
@@ -122,8 +124,7 @@ TEST(ProcessChain, OversampledSaturationKeepsHarmonicsFromFoldingBack)
     EXPECT_LT(folded[1], folded[0] / 100.0) << "four times oversampled it should not";
 }
 
-TEST(ProcessChain, InputsOfOppositeSignMeetDifferentCurves)
-{
+TEST(ProcessChain, InputsOfOppositeSignMeetDifferentCurves) {
     ChainHarness chain;
     std::vector<double> positive(256, 0.5), negative(256, -0.5);
     chain.Run(positive, negative);
@@ -134,8 +135,7 @@ TEST(ProcessChain, InputsOfOppositeSignMeetDifferentCurves)
     }
 }
 
-TEST(ProcessChain, InPlaceProcessingMatchesSeparateBuffers)
-{
+TEST(ProcessChain, InPlaceProcessingMatchesSeparateBuffers) {
     EngineState separate;
     separate.driveMirror = -30.0;
     separate.gainMirror[HighBand][ChannelA] = 6.0;

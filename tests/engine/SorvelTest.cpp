@@ -21,40 +21,36 @@ struct SorvelInstance {
 };
 
 // Runs one block of `frames` in place.
-void RunBlock(Sorvel& plug, std::vector<double>& left, std::vector<double>& right)
-{
+void RunBlock(Sorvel& plug, std::vector<double>& left, std::vector<double>& right) {
     double* inputs[2] = {left.data(), right.data()};
     double* outputs[2] = {left.data(), right.data()};
     plug.ProcessBlock(inputs, outputs, static_cast<int>(left.size()));
 }
 
-void SetPlain(Sorvel& plug, int index, double plain)
-{
+void SetPlain(Sorvel& plug, int index, double plain) {
     ICoreParameter* parameter = plug.GetParam(index);
     parameter->value = plain;
     plug.ParameterChanged(index);
 }
 
-std::string Formatted(const ICoreParameter& parameter)
-{
+std::string Formatted(const ICoreParameter& parameter) {
     char text[32];
     parameter.FormatValue(text, sizeof text);
     return text;
 }
 
 // The editor control bound to a parameter.
-IControl* ControlFor(Sorvel& plug, int index)
-{
+IControl* ControlFor(Sorvel& plug, int index) {
     auto* graphics = static_cast<IGraphics*>(plug.Editor());
     for (int i = 0; i < graphics->NControls(); ++i)
-        if (graphics->GetControl(i)->ParamIdx() == index) return graphics->GetControl(i);
+        if (graphics->GetControl(i)->ParamIdx() == index)
+            return graphics->GetControl(i);
     return nullptr;
 }
 
 } // namespace
 
-TEST(Sorvel, DeclaresItsParameterTable)
-{
+TEST(Sorvel, DeclaresItsParameterTable) {
     SorvelInstance sorvel;
     ASSERT_EQ(sorvel->NParams(), 33);
 
@@ -90,8 +86,7 @@ TEST(Sorvel, DeclaresItsParameterTable)
     EXPECT_EQ(oversampling.value, 1.0);
 }
 
-TEST(Sorvel, CapturesTheDefaultsAsPresetZero)
-{
+TEST(Sorvel, CapturesTheDefaultsAsPresetZero) {
     SorvelInstance sorvel;
     ASSERT_EQ(sorvel->NPresets(), 1);
     EXPECT_STREQ(sorvel->PresetName(0), "-");
@@ -105,8 +100,7 @@ TEST(Sorvel, CapturesTheDefaultsAsPresetZero)
     EXPECT_EQ(sorvel->State().selectorMirror[LowCut][ChannelA], 1.0);
 }
 
-TEST(Sorvel, ParameterChangedFillsOnlyItsMirror)
-{
+TEST(Sorvel, ParameterChangedFillsOnlyItsMirror) {
     SorvelInstance sorvel;
     SetPlain(*sorvel.plug, kMidGain3R, 2.5);
     SetPlain(*sorvel.plug, kOutL, -6.0);
@@ -126,11 +120,11 @@ TEST(Sorvel, ParameterChangedFillsOnlyItsMirror)
     SetPlain(*sorvel.plug, kLink, 1.0);
     sorvel->ParameterChanged(-1);
     sorvel->ParameterChanged(99);
-    EXPECT_EQ(std::memcmp(&before.gainMirror, &sorvel->State().gainMirror, sizeof before.gainMirror), 0);
+    EXPECT_EQ(
+        std::memcmp(&before.gainMirror, &sorvel->State().gainMirror, sizeof before.gainMirror), 0);
 }
 
-TEST(Sorvel, LinkStepMakesChannelBFollowChannelA)
-{
+TEST(Sorvel, LinkStepMakesChannelBFollowChannelA) {
     SorvelInstance sorvel;
     sorvel->RecallPreset(0);
     std::vector<double> left(16, 0.1), right(16, 0.1);
@@ -161,8 +155,7 @@ TEST(Sorvel, LinkStepMakesChannelBFollowChannelA)
     }
 }
 
-TEST(Sorvel, EmptyBlockStillLinksAndDesigns)
-{
+TEST(Sorvel, EmptyBlockStillLinksAndDesigns) {
     SorvelInstance sorvel;
     sorvel->RecallPreset(0);
     SetPlain(*sorvel.plug, kLowFreqL, 1.0);
@@ -175,8 +168,7 @@ TEST(Sorvel, EmptyBlockStillLinksAndDesigns)
     EXPECT_EQ(sorvel->State().frequency[LowBand][ChannelB], 60.0);
 }
 
-TEST(Sorvel, BypassSwitchCopiesTheInput)
-{
+TEST(Sorvel, BypassSwitchCopiesTheInput) {
     SorvelInstance sorvel;
     sorvel->RecallPreset(0);
     SetPlain(*sorvel.plug, kBypass, 1.0);
@@ -192,8 +184,7 @@ TEST(Sorvel, BypassSwitchCopiesTheInput)
     EXPECT_EQ(right, rightIn);
 }
 
-TEST(Sorvel, InstancesAreIndependent)
-{
+TEST(Sorvel, InstancesAreIndependent) {
     SorvelInstance first, second;
     SetPlain(*first.plug, kDrive, -22.0);
     EXPECT_EQ(second->GetParam(kDrive)->value, -40.0);

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(UpdateFilters, SelectorValuesMapToFrequenciesInValueOrder)
-{
+TEST(UpdateFilters, SelectorValuesMapToFrequenciesInValueOrder) {
     struct Expected {
         EqBand band;
         const char* name;
@@ -23,24 +22,27 @@ TEST(UpdateFilters, SelectorValuesMapToFrequenciesInValueOrder)
                 state.selectorMirror[row.band][c] = value;
                 UpdateFilters(state, 48000.0);
                 const double want = row.hz[value] != 0 ? row.hz[value] : previous;
-                EXPECT_EQ(state.frequency[row.band][c], want) << row.name << ", channel " << c << ", value " << value;
-                EXPECT_EQ(state.eq[row.band][c].Fc, want / 48000.0 * 0.125) << row.name << ", channel " << c;
+                EXPECT_EQ(state.frequency[row.band][c], want)
+                    << row.name << ", channel " << c << ", value " << value;
+                EXPECT_EQ(state.eq[row.band][c].Fc, want / 48000.0 * 0.125)
+                    << row.name << ", channel " << c;
                 previous = state.frequency[row.band][c];
             }
             state.selectorMirror[row.band][c] = 0.5;
             UpdateFilters(state, 48000.0);
-            EXPECT_EQ(state.frequency[row.band][c], previous) << row.name << ": 0.5 selects nothing";
+            EXPECT_EQ(state.frequency[row.band][c], previous)
+                << row.name << ": 0.5 selects nothing";
         }
     }
 }
 
-TEST(UpdateFilters, RedesignKeepsTheRunningState)
-{
+TEST(UpdateFilters, RedesignKeepsTheRunningState) {
     EngineState state;
     state.gainMirror[MidBand3][ChannelB] = -4.5;
     UpdateFilters(state, 44100.0);
     BiquadSection& section = state.eq[MidBand3][ChannelB];
-    for (int i = 0; i < 10; ++i) section.Process(0.3);
+    for (int i = 0; i < 10; ++i)
+        section.Process(0.3);
     const double z1 = section.z1;
     const double z2 = section.z2;
     state.gainMirror[MidBand3][ChannelB] = 4.5;
