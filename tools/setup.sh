@@ -8,7 +8,9 @@ packages=(
   libpng-dev zlib1g-dev libsndfile1-dev
   libx11-dev libxext-dev libxtst-dev xvfb xauth x11-utils
   libcairo2-dev libfreetype-dev fonts-dejavu-core
-  clang libclang-rt-14-dev g++-mingw-w64-x86-64-posix
+  clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 googletest dpkg-dev ninja-build
+  xdotool imagemagick libkissfft-dev
   ardour
 )
 
