@@ -13,3 +13,7 @@ const char* LoadedModuleFolder();
 void SetLoadedModuleHandle(void* handle);
 // What the system recorded for the module at load: its load address.
 void* RecordedModuleHandle();
+#ifdef _WIN32
+// DllMain at process attach: the module handle Windows passed, used by the record above.
+void RecordModuleAttach(void* moduleHandle);
+#endif
