@@ -74,6 +74,10 @@ void Sorvel::ParameterChanged(int index) {
         *mirror = parameter->value;
 }
 
+const char* Sorvel::HostTitle(int index) const {
+    return index == kOversampling ? "OVERSAMPLING" : nullptr;
+}
+
 void Sorvel::UpdateLinkedPairs() {
     const int link = TruncateToInt32(GetParam(kLink)->value);
     for (const LinkedPair& pair : kLinkedPairs) {

@@ -14,6 +14,9 @@ class Sorvel : public IPlugVST3 {
     void ParameterChanged(int index) override;
     // Audio thread, under the plug-in lock.
     void ProcessBlock(double** inputs, double** outputs, int frames) override;
+    // User-interface thread: the oversampling switch keeps its empty core name (the saved
+    // state and the editor rely on the core's record), but hosts list it by its label.
+    const char* HostTitle(int index) const override;
 
     const EngineState& State() const { return state; }
 

@@ -21,13 +21,16 @@ double ClampNormalised(double normalised) {
 
 } // namespace
 
-IPlugParameter::IPlugParameter(const ICoreParameter* parameter, ParamID id, UnitID unit)
+IPlugParameter::IPlugParameter(const ICoreParameter* parameter, ParamID id, UnitID unit,
+                               const char* hostTitle)
     : coreParameter(parameter) {
     info.id = id;
     info.unitId = unit;
     if (!coreParameter)
         return;
-    str8ToStr16(info.title, coreParameter->name, 128);
+    str8ToStr16(info.title, hostTitle ? hostTitle : coreParameter->name, 128);
+    if (hostTitle)
+        str8ToStr16(info.shortTitle, hostTitle, 128);
     str8ToStr16(info.units, coreParameter->DisplayLabel(), 128);
     info.stepCount = coreParameter->kind == KindContinuous
                          ? 0

@@ -7,9 +7,10 @@
 // conversions between plain and normalised values, all computed from the core's record.
 class IPlugParameter : public Steinberg::Vst::Parameter {
   public:
-    // `coreParameter` is owned by the core, which outlives this object.
+    // `coreParameter` is owned by the core, which outlives this object. A `hostTitle` names
+    // the parameter to hosts (title and short title) in place of the core's name.
     IPlugParameter(const ICoreParameter* coreParameter, Steinberg::Vst::ParamID id,
-                   Steinberg::Vst::UnitID unit);
+                   Steinberg::Vst::UnitID unit, const char* hostTitle = nullptr);
 
     // Any thread: the host's display text for a normalised value.
     void toString(Steinberg::Vst::ParamValue normalised,

@@ -45,6 +45,13 @@ class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect
     void SetLatencySamples(int frames) override;
     // Outgoing MIDI is not offered to VST 3 hosts.
     bool MidiMessageOut(const MidiMessage& message) override;
+    // User-interface thread (initialize): the title hosts list for core parameter `index`, or
+    // none for the parameter's own name. Lets a plug-in name a parameter for hosts without
+    // touching the record the core saves and shows.
+    virtual const char* HostTitle(int index) const {
+        (void)index;
+        return nullptr;
+    }
 
     // IPluginBase, user-interface thread.
     tresult PLUGIN_API initialize(Steinberg::FUnknown* context) override;

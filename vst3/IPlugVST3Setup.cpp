@@ -131,7 +131,7 @@ void IPlugVST3::AddParameters() {
     for (int i = 0; i < NParams(); ++i) {
         const int unit = UnitForParameter(i);
         HostParameters().addParameter(
-            new IPlugParameter(GetParam(i), static_cast<ParamID>(i), unit));
+            new IPlugParameter(GetParam(i), static_cast<ParamID>(i), unit, HostTitle(i)));
     }
 }
 

@@ -1,4 +1,6 @@
 // The state stream of the VST 3 adapter: the core's chunk followed by a 32-bit bypass flag.
+// The host's stream is read and written outside the plug-in lock: it may be a slow file, and
+// the audio thread waits for every holder of the lock.
 #include "vst3/IPlugVST3.h"
 
 #include <cstring>
@@ -7,59 +9,107 @@ using namespace Steinberg;
 
 namespace {
 
-// Bytes a read delivered: the count the stream reports, or everything asked for when a stream
+// Bytes one call moved: the count the stream reports, or everything asked for when a stream
 // that answered success did not report a count.
-int32 DeliveredBytes(tresult result, int32 reported, int32 asked) {
-    if (reported >= 0)
-        return reported < asked ? reported : asked;
-    return result == kResultOk ? asked : 0;
+int32 MovedBytes(int32 reported, int32 asked) {
+    if (reported < 0)
+        return asked;
+    return reported < asked ? reported : asked;
+}
+
+// A stream may deliver fewer bytes than asked with a success result, so reads repeat until
+// `size` bytes arrived or the stream ends (a successful read that delivers nothing). False
+// when a read fails; `delivered` then says nothing useful.
+bool ReadFully(IBStream* stream, unsigned char* buffer, int32 size, int32& delivered) {
+    delivered = 0;
+    while (delivered < size) {
+        int32 reported = -1;
+        if (stream->read(buffer + delivered, size - delivered, &reported) != kResultOk)
+            return false;
+        const int32 moved = MovedBytes(reported, size - delivered);
+        if (moved <= 0)
+            break;
+        delivered += moved;
+    }
+    return true;
+}
+
+// Writes repeat until every byte is taken; a failed write, or one that takes nothing, is a
+// state the host would store cut short.
+bool WriteFully(IBStream* stream, const unsigned char* bytes, int32 size) {
+    int32 written = 0;
+    while (written < size) {
+        int32 reported = -1;
+        if (stream->write(const_cast<unsigned char*>(bytes) + written, size - written,
+                          &reported) != kResultOk)
+            return false;
+        const int32 moved = MovedBytes(reported, size - written);
+        if (moved <= 0)
+            return false;
+        written += moved;
+    }
+    return true;
 }
 
 } // namespace
 
-// User-interface thread; holds the plug-in lock.
+// User-interface thread; holds the plug-in lock only while the state is taken.
 tresult PLUGIN_API IPlugVST3::getEditorState(IBStream* state) {
     if (!state)
         return kResultFalse;
-    PluginLockGuard guard(lock);
     StateChunk chunk;
-    if (!SaveState(chunk))
+    int32 flag = 0;
+    {
+        PluginLockGuard guard(lock);
+        if (!SaveState(chunk))
+            return kResultFalse;
+        flag = bypassed ? 1 : 0;
+    }
+    unsigned char flagBytes[sizeof flag];
+    std::memcpy(flagBytes, &flag, sizeof flag);
+    if (!WriteFully(state, chunk.Bytes(), chunk.Size()) ||
+        !WriteFully(state, flagBytes, sizeof flagBytes))
         return kResultFalse;
-    if (chunk.Size() > 0)
-        state->write(chunk.Get(), chunk.Size(), nullptr);
-    int32 flag = bypassed ? 1 : 0;
-    state->write(&flag, sizeof flag, nullptr);
     return kResultOk;
 }
 
-// User-interface thread; holds the plug-in lock.
+// User-interface thread; holds the plug-in lock only while the read state is applied.
 tresult PLUGIN_API IPlugVST3::setEditorState(IBStream* state) {
     if (!state)
         return kResultFalse;
-    PluginLockGuard guard(lock);
 
-    // The current state, only for its size and for the values a short stream does not reach.
+    // The current state, for its size and for the values a short stream does not reach. Taken
+    // again under the lock below, into the memory reserved here.
     StateChunk chunk;
     SaveState(chunk);
     const int size = chunk.Size();
     if (size <= 0)
         return kResultFalse;
-
     StateChunk incoming;
     if (!incoming.Append(chunk.Get(), size))
         return kResultFalse;
-    int32 reported = -1;
-    const tresult readResult = state->read(incoming.Get(), size, &reported);
+
+    int32 delivered = 0;
+    if (!ReadFully(state, static_cast<unsigned char*>(incoming.Get()), size, delivered))
+        return kResultFalse; // a broken chunk loads nothing
     // Only whole values count: a value cut by the end of the stream keeps its current bytes
     // rather than becoming a mixture of old and new.
-    int32 delivered = DeliveredBytes(readResult, reported, size);
     delivered -= delivered % static_cast<int32>(sizeof(double));
+    // The flag starts at 0, so a stream that ends after the chunk (an older state) loads with
+    // bypass off.
+    int32 flag = 0;
+    int32 flagDelivered = 0;
+    const bool flagRead = ReadFully(state, reinterpret_cast<unsigned char*>(&flag), sizeof flag,
+                                    flagDelivered);
+
+    PluginLockGuard guard(lock);
+    chunk.Resize(0, false);
+    if (!SaveState(chunk) || chunk.Size() != size)
+        return kResultFalse;
     if (delivered > 0)
         std::memcpy(chunk.Get(), incoming.Get(), static_cast<size_t>(delivered));
     LoadState(chunk, 0);
-
-    int32 flag = 0;
-    if (state->read(&flag, sizeof flag, nullptr) != kResultOk)
+    if (!flagRead)
         return kResultFalse;
     bypassed = flag != 0;
     MirrorParamsToEditor();

@@ -49,14 +49,18 @@ tresult PLUGIN_API IPlugVST3View::isPlatformTypeSupported(FIDString type)
 tresult PLUGIN_API IPlugVST3View::attached(void* parent, FIDString type)
 {
     IGraphics* editor = Editor();
-    if (!editor) return kResultFalse;
+    if (!editor || !parent) return kResultFalse;
     if (IsPlatformType(type)) {
 #if !SMTG_OS_WINDOWS
         // Linux editors run only when the host's loop calls them; the frame offers that loop.
         IPtr<Linux::IRunLoop> runLoop = queryInterfacePtr<Linux::IRunLoop>(getFrame());
         editor->SetHostEventLoop(runLoop.get());
 #endif
-        editor->OpenWindow(parent);
+        if (!editor->OpenWindow(parent)) {
+            // Nothing stays half open: the host shows no editor and may attach again later.
+            editor->SetHostEventLoop(nullptr);
+            return kResultFalse;
+        }
     }
     plug->EditorOpened();
     return kResultOk;

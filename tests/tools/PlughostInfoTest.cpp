@@ -17,7 +17,7 @@ TEST(PlughostInfo, ListsBusesAndParametersAsThePluginShowsThem) {
           "\"Output\"         2 ch  stereo (0x3)", "Parameters (35)",
           "DRIVE            %          0       -40.00       -40.00",
           "MS                          1            1            1",
-          "(untitled)                  1            0            0", "\"Root Unit\"",
+          "OVERSAMPLING                1            0            0", "\"Root Unit\"",
           "\"Factory Presets\"  1 programs"})
         EXPECT_NE(text.out.find(expected), std::string::npos) << "missing '" << expected << "' in\n"
                                                               << text.out;

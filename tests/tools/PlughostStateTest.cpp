@@ -46,7 +46,7 @@ TEST_F(PlughostState, SavedStateLoadsBackToTheSameValuesAndSound) {
         ASSERT_EQ(dump.exitCode, 0) << dump.err;
         for (const char* line :
              {"268 bytes", "Bypass    0", "HGAINL           3.50 %", "LINK             1",
-              "MS               0", "DRIVE            -27.25 %", "#32              1"})
+              "MS               0", "DRIVE            -27.25 %", "OVERSAMPLING     1"})
             EXPECT_NE(dump.out.find(line), std::string::npos) << "missing '" << line << "' in\n"
                                                               << dump.out;
     }

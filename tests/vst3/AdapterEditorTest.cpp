@@ -81,6 +81,18 @@ TEST(AdapterEditor, ViewsAndTheEditorWindow) {
         view->removed();
     }
     {
+        SCOPED_TRACE("no parent, or a window that cannot be made, is no attachment");
+        int parent = 0;
+        EXPECT_EQ(view->attached(nullptr, IPlugVST3View::kPlatformType), kResultFalse);
+        plug.Editor()->windowFails = true;
+        EXPECT_EQ(view->attached(&parent, IPlugVST3View::kPlatformType), kResultFalse);
+        EXPECT_EQ(plug.object->editorOpened, 2) << "the plug-in was told of an editor not shown";
+        plug.Editor()->windowFails = false;
+        EXPECT_EQ(view->attached(&parent, IPlugVST3View::kPlatformType), kResultOk);
+        EXPECT_EQ(plug.object->editorOpened, 3);
+        view->removed();
+    }
+    {
         SCOPED_TRACE("resize requests go through the first view's frame");
         IPtr<RecordingFrame> frame = IPtr<RecordingFrame>::adopt(new RecordingFrame);
         plug.object->ResizeEditorWindow(800, 300);

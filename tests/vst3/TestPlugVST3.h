@@ -42,9 +42,10 @@ class TestPlugEditor : public IGraphicsHeadless {
     explicit TestPlugEditor(IPlugBase* plug)
         : IGraphicsHeadless(plug, TestPlugVST3::kEditorWidth, TestPlugVST3::kEditorHeight) {}
 
+    // The parent stands in for the window, unless the window is made to fail.
     void* OpenWindow(void* parent) override {
         openedWith.push_back(parent);
-        return nullptr;
+        return windowFails ? nullptr : parent;
     }
     void CloseWindow() override { ++closed; }
     void ParameterChangedInCore(int index, double value, bool normalised) override {
@@ -52,6 +53,7 @@ class TestPlugEditor : public IGraphicsHeadless {
         mirrored.push_back({index, value, normalised});
     }
 
+    bool windowFails = false;
     std::vector<void*> openedWith;
     int closed = 0;
     std::vector<Mirror> mirrored;
