@@ -1,7 +1,7 @@
 # sorvel_add_bundle(<target> <name> [NO_INSTALL] [sources...])
 #
 # Makes <target> a plug-in module laid out as a VST 3 bundle in the build tree:
-#   <build>/<name>.vst3/Contents/x86_64-linux/<name>.so
+#   <build>/<name>.vst3/Contents/x86_64-linux/<name>.so (Windows: see below)
 # It links the adapter and the module's entry points; the caller adds the product's sources
 # and libraries (including the definitions of PlugClass() and CreatePlugInstance()). Only the
 # five entry points are exported. Unless NO_INSTALL is given (test bundles), `cmake --install`
@@ -24,8 +24,29 @@ list(JOIN _sorvel_bundle_exports "; " _sorvel_bundle_export_list)
 file(WRITE ${_sorvel_bundle_version_script}
      "{\n  global: ${_sorvel_bundle_export_list};\n  local: *;\n};\n")
 
+# Windows: <build>/<name>.vst3/Contents/x86_64-win/<name>.vst3, a DLL whose exports are
+# exactly those of vst3/ModuleExports.def, linked statically so it needs no mingw DLLs.
+function(_sorvel_add_windows_bundle target name no_install)
+  add_library(${target} MODULE ${ARGN} ${PROJECT_SOURCE_DIR}/vst3/ModuleExports.def)
+  target_link_libraries(${target} PRIVATE sorvel_vst3_entry sorvel_vst3 sorvel_options)
+  set(bundle_dir ${CMAKE_BINARY_DIR}/${name}.vst3)
+  set_target_properties(${target} PROPERTIES
+    PREFIX ""
+    OUTPUT_NAME ${name}
+    SUFFIX ".vst3"
+    LIBRARY_OUTPUT_DIRECTORY "$<1:${bundle_dir}/Contents/x86_64-win>")
+  target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
+  if(NOT no_install)
+    install(DIRECTORY ${bundle_dir} DESTINATION ${SORVEL_VST3_INSTALL_DIR})
+  endif()
+endfunction()
+
 function(sorvel_add_bundle target name)
   cmake_parse_arguments(PARSE_ARGV 2 bundle "NO_INSTALL" "" "")
+  if(WIN32)
+    _sorvel_add_windows_bundle(${target} ${name} "${bundle_NO_INSTALL}" ${bundle_UNPARSED_ARGUMENTS})
+    return()
+  endif()
   # A function sees its caller's variables, not those of the folder that included this file.
   set(version_script ${CMAKE_BINARY_DIR}/SorvelBundleExports.map)
   add_library(${target} MODULE ${bundle_UNPARSED_ARGUMENTS})

@@ -5,6 +5,9 @@
 
 #include <mutex>
 
+// Windows hosts know only InitDll and ExitDll, and the module exports exactly the names its
+// .def file lists.
+#if SMTG_OS_LINUX
 namespace {
 
 // Hosts may enter a module more than once (several host components sharing one load); only
@@ -34,12 +37,18 @@ SMTG_EXPORT_SYMBOL bool ModuleExit() {
     return true;
 }
 
+} // extern "C"
+#endif
+
+extern "C" {
+
 // Host thread that loads the module: makes the module's own record the framework's handle.
 SMTG_EXPORT_SYMBOL bool InitDll() {
     SetLoadedModuleHandle(RecordedModuleHandle());
     return true;
 }
 
+// Host thread that unloads the module.
 SMTG_EXPORT_SYMBOL bool ExitDll() {
     return true;
 }

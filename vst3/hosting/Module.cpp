@@ -1,82 +1,75 @@
 #include "vst3/hosting/Module.h"
 
-#include <filesystem>
+#include "vst3/hosting/ModuleLibrary.h"
 
-#if SMTG_OS_LINUX
-#include <dlfcn.h>
-#include <sys/utsname.h>
-#endif
+#include <filesystem>
 
 namespace Steinberg::Hosting {
 
 namespace fs = std::filesystem;
 
-std::string Module::binaryPathForBundle(const std::string& path) {
-    fs::path bundle(path);
-    if (!bundle.has_filename())
-        bundle = bundle.parent_path();
-    const std::string stem = bundle.stem().string();
-    if (stem.empty())
-        return {};
-#if SMTG_OS_LINUX
-    struct utsname machine {};
-    const std::string arch = uname(&machine) == 0 ? std::string(machine.machine) + "-linux"
-                                                  : std::string(kLinuxArchFolder);
-    return (bundle / kBundleContentsFolder / arch / (stem + ".so")).string();
-#else
-    return (bundle / kBundleContentsFolder / kWindowsArchFolder / bundle.filename()).string();
-#endif
-}
-
-#if SMTG_OS_LINUX
-
 namespace {
 
-template <class Func> Func lookUp(void* handle, const char* name) {
-    return reinterpret_cast<Func>(dlsym(handle, name));
+// UTF-8 both ways on every system (a narrow path on Windows would be read in the ANSI code page).
+fs::path PathFromUtf8(const std::string& text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string Utf8FromPath(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
 }
 
 } // namespace
 
+std::string Module::binaryPathForBundle(const std::string& path) {
+    fs::path bundle = PathFromUtf8(path);
+    if (!bundle.has_filename())
+        bundle = bundle.parent_path();
+    if (bundle.stem().empty())
+        return {};
+    const std::string name = Utf8FromPath(bundle.filename());
+    return Utf8FromPath(bundle / kBundleContentsFolder / ModuleLibrary::architectureFolder() /
+                        PathFromUtf8(ModuleLibrary::binaryFileName(name)));
+}
+
 std::unique_ptr<Module> Module::load(const std::string& path, std::string& errorText) {
     std::error_code ec;
-    if (!fs::is_directory(path, ec)) {
+    if (!fs::is_directory(PathFromUtf8(path), ec)) {
         errorText = "not a VST 3 bundle folder: " + path;
         return nullptr;
     }
     const std::string binary = binaryPathForBundle(path);
-    if (binary.empty() || !fs::is_regular_file(binary, ec)) {
+    if (binary.empty() || !fs::is_regular_file(PathFromUtf8(binary), ec)) {
         errorText = "bundle has no binary at " + (binary.empty() ? path : binary);
         return nullptr;
     }
-    void* handle = dlopen(binary.c_str(), RTLD_LAZY | RTLD_LOCAL);
+    std::string reason;
+    void* handle = ModuleLibrary::open(binary, reason);
     if (handle == nullptr) {
-        const char* reason = dlerror();
-        errorText = "cannot load " + binary + ": " + (reason ? reason : "unknown error");
+        errorText = "cannot load " + binary + ": " + reason;
         return nullptr;
     }
-    const auto getFactory = lookUp<GetFactoryProc>(handle, kGetPluginFactoryName);
-    const auto entry = lookUp<ModuleEntryFunc>(handle, kModuleEntryName);
-    const auto exit = lookUp<ModuleExitFunc>(handle, kModuleExitName);
-    const char* missing = !getFactory ? kGetPluginFactoryName
-                          : !entry    ? kModuleEntryName
-                          : !exit     ? kModuleExitName
-                                      : nullptr;
-    if (missing) {
-        errorText = binary + " does not export " + missing;
-        dlclose(handle);
+    const auto getFactory =
+        reinterpret_cast<GetFactoryProc>(ModuleLibrary::symbol(handle, kGetPluginFactoryName));
+    if (!getFactory) {
+        errorText = binary + " does not export " + kGetPluginFactoryName;
+        ModuleLibrary::close(handle);
         return nullptr;
     }
-    if (!entry(handle)) {
-        errorText = binary + ": ModuleEntry failed";
-        dlclose(handle);
+    ModuleExitFunc exit = nullptr;
+    const std::string entryFailure = ModuleLibrary::enter(handle, exit);
+    if (!entryFailure.empty()) {
+        errorText = binary + entryFailure;
+        ModuleLibrary::close(handle);
         return nullptr;
     }
     IPluginFactory* factory = getFactory();
     if (factory == nullptr) {
         errorText = binary + ": GetPluginFactory returned no factory";
-        exit();
-        dlclose(handle);
+        if (exit)
+            exit();
+        ModuleLibrary::close(handle);
         return nullptr;
     }
     std::unique_ptr<Module> module(new Module);
@@ -94,18 +87,7 @@ Module::~Module() {
     if (exitFunc)
         exitFunc();
     if (handle)
-        dlclose(handle);
+        ModuleLibrary::close(handle);
 }
-
-#else
-
-std::unique_ptr<Module> Module::load(const std::string& path, std::string& errorText) {
-    errorText = "loading VST 3 modules is only implemented on Linux: " + path;
-    return nullptr;
-}
-
-Module::~Module() = default;
-
-#endif
 
 } // namespace Steinberg::Hosting

@@ -11,13 +11,14 @@ namespace Steinberg::Hosting {
 
 class Module {
   public:
-    // Loads the bundle folder NAME.vst3 through Contents/<machine>-linux/NAME.so:
-    // requires GetPluginFactory, ModuleEntry and ModuleExit, calls
-    // ModuleEntry(handle) and takes one factory reference. Null on failure,
-    // with the reason in `errorText`. Only implemented on Linux.
+    // Loads the bundle folder NAME.vst3 (a UTF-8 path) and takes one factory reference.
+    // Linux: Contents/<machine>-linux/NAME.so; requires GetPluginFactory, ModuleEntry and
+    // ModuleExit, and calls ModuleEntry(handle). Windows: Contents/x86_64-win/NAME.vst3;
+    // requires GetPluginFactory (looked up by name) and calls InitDll when exported.
+    // Null on failure, with the reason in `errorText`.
     static std::unique_ptr<Module> load(const std::string& bundlePath, std::string& errorText);
 
-    // Releases the factory, then calls ModuleExit and unloads the binary.
+    // Releases the factory, then calls ModuleExit (ExitDll) and unloads the binary.
     ~Module();
     Module(const Module&) = delete;
     Module& operator=(const Module&) = delete;
