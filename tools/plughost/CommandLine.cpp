@@ -23,8 +23,8 @@ const char kUsage[] =
     "            through a stereo plug-in is fed to both channels and written as stereo.\n"
     "            OUT appears only when the render succeeded; an existing OUT is left alone\n"
     "            otherwise.\n"
-    "state dump  loads a state saved with --save-state into the bundle and prints every\n"
-    "            parameter as the plug-in shows it\n"
+    "state dump  loads a state saved with --save-state (or a .vstpreset from a DAW) into the\n"
+    "            bundle and prints every parameter as the plug-in shows it\n"
     "\n"
     "render options:\n"
     "  --set NAME=VALUE    set a parameter by title to a value as the plug-in displays it\n"
@@ -35,8 +35,10 @@ const char kUsage[] =
     "  --block N           block size in samples (default 512)\n"
     "  --precision 32|64   sample size handed to the plug-in (default 32)\n"
     "  --realtime          announce real-time processing (default: offline)\n"
-    "  --state FILE        load a saved state before rendering\n"
-    "  --save-state FILE   save the state after rendering\n"
+    "  --state FILE        load a saved state before rendering: plughost's raw state, or a\n"
+    "                      VST 3 preset (.vstpreset) as DAWs write it\n"
+    "  --save-state FILE   save the state after rendering; a name ending in .vstpreset\n"
+    "                      writes a VST 3 preset that DAWs load, any other name the raw state\n"
     "  --format wav|flac|aiff  container of OUT (default: from OUT's extension, else IN's)\n"
     "  --quiet             no progress bar\n";
 

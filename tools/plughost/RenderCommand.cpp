@@ -5,7 +5,7 @@
 #include "tools/plughost/PluginInstance.h"
 #include "tools/plughost/ProgressBar.h"
 #include "tools/plughost/RenderSession.h"
-#include "tools/plughost/StateStream.h"
+#include "tools/plughost/StateFile.h"
 #include "tools/plughost/TestSignal.h"
 
 #include <sndfile.h>
@@ -69,9 +69,9 @@ Status RunRender(const RenderOptions& options) {
     AudioData input;
     if (Status s = LoadInput(options, input); !s)
         return s;
-    std::vector<std::uint8_t> stateIn;
+    StateFile stateIn;
     if (!options.stateIn.empty())
-        if (Status s = ReadFileBytes(options.stateIn, stateIn, kMaxStateBytes); !s)
+        if (Status s = ReadStateFile(options.stateIn, stateIn); !s)
             return s;
 
     std::unique_ptr<Steinberg::Hosting::Module> module;
@@ -106,19 +106,21 @@ Status RunRender(const RenderOptions& options) {
             !s)
             return s;
         // After setupProcessing, so that a set-up cannot reset what the state restores.
-        if (!stateIn.empty()) {
+        if (!options.stateIn.empty()) {
+            // A raw state carries no class ID; its size is the only hint that it is foreign.
             std::vector<std::uint8_t> own;
-            const bool sizesDiffer = plugin.SaveState(own) && own.size() != stateIn.size();
-            if (Status s = plugin.LoadState(stateIn); !s)
+            const bool sizesDiffer = !stateIn.isPreset && plugin.SaveState(own) &&
+                                     own.size() != stateIn.bytes.size();
+            if (Status s = ApplyStateFile(plugin, stateIn); !s)
                 return Status::Fail(
-                    "state file '" + options.stateIn + "': " + s.message() +
+                    s.message() +
                     (sizesDiffer ? "; its own state is " + std::to_string(own.size()) + " bytes"
                                  : ""));
             if (sizesDiffer)
                 std::fprintf(stderr,
                              "plughost: warning: '%s' holds %zu bytes but this plug-in's state "
                              "is %zu; it may belong to another plug-in\n",
-                             options.stateIn.c_str(), stateIn.size(), own.size());
+                             options.stateIn.c_str(), stateIn.bytes.size(), own.size());
         }
         if (Status s = session.Start(changes); !s)
             return s;
@@ -132,7 +134,7 @@ Status RunRender(const RenderOptions& options) {
                          "samples, written as 0\n",
                          static_cast<long long>(session.NonFiniteSamples()));
         if (!options.stateOut.empty())
-            if (Status s = plugin.SaveState(stateOut); !s)
+            if (Status s = CaptureStateFile(plugin, options.stateOut, stateOut); !s)
                 return s;
 
         WriteReport report;

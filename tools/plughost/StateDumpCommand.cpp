@@ -1,7 +1,6 @@
 #include "tools/plughost/Commands.h"
-#include "tools/plughost/FileBytes.h"
 #include "tools/plughost/PluginInstance.h"
-#include "tools/plughost/StateStream.h"
+#include "tools/plughost/StateFile.h"
 
 #include <cstdio>
 #include <cstring>
@@ -9,11 +8,9 @@
 namespace plughost {
 
 Status RunStateDump(const StateDumpOptions& options) {
-    std::vector<std::uint8_t> bytes;
-    if (Status s = ReadFileBytes(options.stateFile, bytes, kMaxStateBytes); !s)
+    StateFile file;
+    if (Status s = ReadStateFile(options.stateFile, file); !s)
         return s;
-    if (bytes.empty())
-        return Status::Fail("state file '" + options.stateFile + "' is empty");
 
     std::unique_ptr<Steinberg::Hosting::Module> module;
     PluginInstance plugin;
@@ -21,19 +18,30 @@ Status RunStateDump(const StateDumpOptions& options) {
         return s;
     std::vector<std::uint8_t> fresh;
     const bool sizeKnown = plugin.SaveState(fresh).ok();
-    if (Status s = plugin.LoadState(bytes); !s)
-        return Status::Fail("state file '" + options.stateFile + "': " + s.message());
+    if (Status s = ApplyStateFile(plugin, file); !s)
+        return s;
 
-    std::printf("State     %s: %zu bytes", options.stateFile.c_str(), bytes.size());
-    if (sizeKnown && fresh.size() != bytes.size())
-        std::printf(" (this plug-in writes %zu: the file may belong to another plug-in)",
-                    fresh.size());
-    std::printf("\n");
-    if (bytes.size() >= 4) {
+    // What the controller's setState took: the raw file, or the preset's controller chunk.
+    const std::vector<std::uint8_t>* state = file.ControllerBytes();
+    if (file.isPreset) {
+        std::printf("Preset    %s: VST 3 preset of class %s\n", options.stateFile.c_str(),
+                    file.preset.classId.c_str());
+        if (file.preset.componentState)
+            std::printf("Component %zu bytes\n", file.preset.componentState->size());
+        if (state)
+            std::printf("Controller %zu bytes\n", state->size());
+    } else {
+        std::printf("State     %s: %zu bytes", options.stateFile.c_str(), state->size());
+        if (sizeKnown && fresh.size() != state->size())
+            std::printf(" (this plug-in writes %zu: the file may belong to another plug-in)",
+                        fresh.size());
+        std::printf("\n");
+    }
+    if (state && state->size() >= 4) {
         // The last four bytes, little-endian: the host-bypass flag that ends the state.
         std::uint32_t flag = 0;
         for (int i = 3; i >= 0; --i)
-            flag = (flag << 8) | bytes[bytes.size() - 4 + static_cast<size_t>(i)];
+            flag = (flag << 8) | (*state)[state->size() - 4 + static_cast<size_t>(i)];
         std::printf("Bypass    %u (trailing 32-bit flag)\n", flag);
     }
     std::printf("Parameters\n");
