@@ -1,16 +1,9 @@
 #include "graphics/IGraphics.h"
 
 #include "graphics/FontCache.h"
-#include "graphics/FontLocator.h"
+#include "graphics/StyleFont.h"
 #include "lice/LICE_CachedFont.h"
 #include "lice/LICE_SysBitmap.h"
-
-namespace {
-
-constexpr int kBoldWeight = 700;
-constexpr int kNormalWeight = 400;
-
-} // namespace
 
 bool IGraphics::MeasureText(TextStyle& style, const char* text, PixelRect& rect) {
     return RenderText(style, text, rect, true);
@@ -58,18 +51,9 @@ LICE_CachedFont* IGraphics::CachedFontFor(TextStyle& style) {
         style.cachedFont = cached;
         return cached;
     }
-    char path[FontLocator::kPathSize];
-    if (!FontLocator::Find(style.faceName, style.style == TextBold, style.style == TextItalic, path,
-                           sizeof path))
+    LICE_CachedFont* font = MakeStyleFont(style);
+    if (!font)
         return nullptr;
-    auto* font = new LICE_CachedFont;
-    const int weight = style.style == TextBold ? kBoldWeight : kNormalWeight;
-    if (!font->SetFromFile(path, style.size, weight, style.style == TextItalic,
-                           style.quality != QualityNonAntialiased,
-                           LICE_CachedFont::kTakeOverFace)) {
-        delete font;
-        return nullptr;
-    }
     font = FontCache::Add(style.size, style.orientation, style.style, style.faceName, font);
     style.cachedFont = font;
     return font;

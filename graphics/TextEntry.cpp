@@ -76,7 +76,10 @@ EntryTick TextEntry::Tick() {
         return EntryTick::Discard;
     if (state == EntryCommitRequested)
         return EntryTick::Commit;
-    state = EntryIdle;
+    // The box keeps the focus across ticks, and with it the rule that a press in the editor
+    // discards: what a click does must not depend on whether a tick came first.
+    if (state != EntryTyping)
+        state = EntryIdle;
     return EntryTick::Wait;
 }
 

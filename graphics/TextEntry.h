@@ -7,7 +7,7 @@ class IControl;
 
 enum TextEntryState : int32_t {
     EntryIdle = 0,
-    EntryTyping = 1,          // the entry box has the keyboard focus
+    EntryTyping = 1,          // the entry box has the keyboard focus; ticks keep this state
     EntryRedrawn = 2,         // the editor was redrawn around the open box
     EntryCancelRequested = 3, // discard on the next tick
     EntryCommitRequested = 4, // apply on the next tick

@@ -7,9 +7,10 @@
 #include <mutex>
 
 // A font that renders each single-byte character once and keeps the glyph, then draws strings
-// into bitmaps from those glyphs. Characters are taken as Latin-1. The face comes from a font
-// file (rendered with FreeType). Drawing on one font is serialised by its own lock, so editors
-// on different threads may share it.
+// into bitmaps from those glyphs. Characters are taken as Latin-1. Two back ends render the
+// glyphs, one per build: FreeType from a font file (SetFromFile), and on Windows GDI from an
+// installed face (SetFromFace); the other setter is not built. Drawing on one font is
+// serialised by its own lock, so editors on different threads may share it.
 class LICE_CachedFont {
   public:
     // Draw flags.
@@ -31,6 +32,10 @@ class LICE_CachedFont {
     // file cannot be used or the height is outside 1..kMaxPixelHeight.
     bool SetFromFile(const char* path, int pixelHeight, int weight, bool italic, bool antialiased,
                      int flags);
+    // The system's face of that name, rendered by GDI; the system substitutes a near face for
+    // a missing one. Same results as SetFromFile.
+    bool SetFromFace(const char* faceName, int pixelHeight, int weight, bool italic,
+                     bool antialiased);
     bool HasFace() const { return face != nullptr; }
 
     // Packed alpha << 24 | red << 16 | green << 8 | blue.
@@ -57,7 +62,8 @@ class LICE_CachedFont {
     void Release();
 
     std::mutex lock;
-    void* face = nullptr; // FT_Face, kept opaque so users need no FreeType headers
+    void* face = nullptr;    // FT_Face or HFONT, opaque so users need no back-end headers
+    void* context = nullptr; // GDI: the memory device context the font is selected into
     Glyph* glyphs = nullptr;
     LICE_pixel textColour = 0xFF000000;
     int ascent = 0;

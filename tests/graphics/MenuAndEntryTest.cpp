@@ -123,6 +123,13 @@ TEST(TextEntry, StatesFollowTheBoxAndTheEditor) {
     EXPECT_EQ(control.received, "a very long text that goes on p");
     EXPECT_FALSE(entry.IsOpen());
     EXPECT_EQ(entry.Tick(), EntryTick::Redraw);
+
+    ASSERT_TRUE(entry.Open(&control, nullptr));
+    entry.FocusGained();
+    EXPECT_EQ(entry.Tick(), EntryTick::Wait);
+    entry.EditorButtonPressed();
+    EXPECT_EQ(entry.Tick(), EntryTick::Discard)
+        << "a press while the box has the focus discards, ticks or not";
 }
 
 TEST(TextEntry, CharacterFilterFollowsTheParameterKind) {
