@@ -39,6 +39,13 @@ double Oversampler::Decimate() const {
     return sum;
 }
 
+void Oversampler::Restore(const double* windowValues, const double* historyValues) {
+    for (int k = 0; k < TapCount; ++k)
+        window[k] = windowValues[k];
+    for (int k = 0; k < HistoryCount; ++k)
+        history[k] = historyValues[k];
+}
+
 bool Oversampler::ResetIfNonFinite() {
     bool finite = true;
     for (double v : window)

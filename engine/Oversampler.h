@@ -35,6 +35,11 @@ class Oversampler {
 
     // w[0] oldest to w[30] newest.
     const double* Window() const { return window; }
+    // h[0] oldest to h[7] newest, each pushed value times 4.
+    const double* History() const { return history; }
+
+    // Sets window and history at once, for a caller that ran the pushes on copies of them.
+    void Restore(const double* windowValues, const double* historyValues);
 
     // Clears window and history when any value in them has stopped being finite, which would
     // otherwise poison every later output. True when it did.

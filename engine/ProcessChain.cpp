@@ -1,123 +1,30 @@
 #include "engine/ProcessChain.h"
 
-#include "engine/Saturate.h"
-
-#include <cmath>
+#include "engine/FastChain.h"
 
 namespace {
 
-// Keeps the filters out of denormal numbers: added at the input matrix, taken away at the end.
-constexpr double DenormalOffset = 1e-10;
-
-// The fixed sections run at twice the host rate; 0.25 of that is the host Nyquist frequency.
-struct FixedPeak {
-    double Fc;
-    double Q;
-    double gain;
-};
-constexpr FixedPeak SatPeakDesign = {0.25, 3.5, 9.0};
-constexpr FixedPeak OutPeakDesign = {0.25, 0.4, -2.5};
-
-// Make-up gain after the curve, relative to the drive level.
-constexpr double MakeUpDb = 0.5;
-
-void DesignFixed(BiquadSection& section, const FixedPeak& design) {
-    section.kind = BiquadSection::Peak;
-    section.Fc = design.Fc;
-    section.Q = design.Q;
-    section.gain = design.gain;
-    section.Design();
-}
-
-double DbToGain(double db) {
-    return std::pow(10.0, db / 20.0);
-}
-
-// Saturation, four times oversampled and at the host rate; both are computed every frame so that
-// the unused one stays in step with the signal.
-double DriveStage(EngineState& state, int c, double driven, double makeUp, bool oversampled) {
-    Oversampler& over = state.satOversampler[c];
-    over.Push(driven);
-    double* fresh = over.NewValues();
-    for (int k = 0; k < Oversampler::NewCount; ++k)
-        fresh[k] = Saturate(fresh[k]);
-    const double atHostRate = Saturate(driven);
-
-    BiquadSection& peak = state.satPeak[c];
-    const double y = oversampled ? peak.Process(makeUp * over.Decimate()) : makeUp * atHostRate;
-    peak.Process(0.0);
-    return y;
-}
-
-// Seven sections at eight times the host rate: the value is pushed twice and each push's four
-// new values pass through every section in order; then one value comes back down through the
-// fixed output filter.
-double EqualiserStage(EngineState& state, int c, double y) {
-    Oversampler& over = state.eqOversampler[c];
-    for (int pass = 0; pass < 2; ++pass) {
-        over.Push(y);
-        double* fresh = over.NewValues();
-        for (int k = 0; k < Oversampler::NewCount; ++k) {
-            double v = fresh[k];
-            for (int band = 0; band < EqBandCount; ++band)
-                v = state.eq[band][c].Process(v);
-            fresh[k] = v;
-        }
-    }
-    BiquadSection& peak = state.outPeak[c];
-    const double out = peak.Process(over.Decimate());
-    peak.Process(0.0);
-    return out;
-}
+// Chosen once, before any audio thread runs.
+const ChainKernel Best = BestChainKernel();
 
 } // namespace
 
+ChainKernel BestChainKernel() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") ? ChainKernel::Avx2 : ChainKernel::Sse2;
+}
+
+void ProcessChainWith(ChainKernel kernel, EngineState& state, const ChainSwitches& switches,
+                      const double* const* inputs, double* const* outputs, int frameCount) {
+    const ChainBlock block = BeginChainBlock(state, switches);
+    if (kernel == ChainKernel::Avx2)
+        FastChainAvx2(state, block, inputs, outputs, frameCount);
+    else
+        FastChainSse2(state, block, inputs, outputs, frameCount);
+    state.ResetNonFiniteState();
+}
+
 void ProcessChain(EngineState& state, const ChainSwitches& switches, const double* const* inputs,
                   double* const* outputs, int frameCount) {
-    const double driveGain = DbToGain(state.driveMirror);
-    const double makeUpGain = DbToGain(MakeUpDb - state.driveMirror);
-    const double outputGain[ChannelCount] = {DbToGain(state.outputGainMirror[ChannelA]),
-                                             DbToGain(state.outputGainMirror[ChannelB])};
-    for (int c = 0; c < ChannelCount; ++c) {
-        DesignFixed(state.satPeak[c], SatPeakDesign);
-        DesignFixed(state.outPeak[c], OutPeakDesign);
-    }
-    const bool midSide = switches.midSide == 0;
-    const bool oversampled = switches.oversampling == 1;
-    const bool bypass = switches.bypass == 1;
-    const double root2 = std::sqrt(2.0);
-
-    for (int i = 0; i < frameCount; ++i) {
-        const double left = inputs[0][i];
-        const double right = inputs[1][i];
-        double x[ChannelCount];
-        if (midSide) {
-            x[ChannelA] = (left + right) / root2 + DenormalOffset;
-            x[ChannelB] = (left - right) / root2 + DenormalOffset;
-        } else {
-            x[ChannelA] = left + DenormalOffset;
-            x[ChannelB] = right + DenormalOffset;
-        }
-
-        double o[ChannelCount];
-        for (int c = 0; c < ChannelCount; ++c) {
-            const double y = DriveStage(state, c, driveGain * x[c], makeUpGain, oversampled);
-            o[c] = outputGain[c] * EqualiserStage(state, c, y);
-        }
-
-        double outLeft = o[ChannelA];
-        double outRight = o[ChannelB];
-        if (midSide) {
-            outLeft = (o[ChannelA] + o[ChannelB]) / root2;
-            outRight = (o[ChannelA] - o[ChannelB]) / root2;
-        }
-        if (bypass) {
-            outputs[0][i] = left;
-            outputs[1][i] = right;
-        } else {
-            outputs[0][i] = outLeft - DenormalOffset;
-            outputs[1][i] = outRight - DenormalOffset;
-        }
-    }
-    state.ResetNonFiniteState();
+    ProcessChainWith(Best, state, switches, inputs, outputs, frameCount);
 }

@@ -13,6 +13,7 @@ struct ChainSwitches {
 // filter and gain, output matrix and bypass. Everything runs whatever the switches say, so a
 // switch change continues from states that followed the signal. An output channel may be the
 // same memory as an input channel. Designs of the equaliser sections come from UpdateFilters().
+// Runs the widest kernel the processor has; every kernel gives the bits of ReferenceChain().
 // Audio thread, under the plug-in lock.
 void ProcessChain(EngineState& state, const ChainSwitches& switches, const double* const* inputs,
                   double* const* outputs, int frameCount);

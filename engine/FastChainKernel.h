@@ -1,0 +1,235 @@
+#pragma once
+
+// The chain of ReferenceChain() rearranged for speed, with the same bits in every output and
+// every state. Only the filter sections carry anything from one frame to the next; everything
+// else is a function of the last few inputs. So a block is cut into chunks and each stage runs
+// over the whole chunk before the next: the stateless stages as plain loops over frames (several
+// frames per vector where the vectors are wide enough), the sections as recurrences with both
+// channels in one vector, the seven equaliser sections as a wavefront in which section k works
+// on the value section k - 1 produced one step earlier. The oversamplers' windows become linear
+// buffers that grow through the chunk and keep only their tails between chunks.
+// Included only by the kernel translation units (see LaneMath.h on linkage).
+
+#include "engine/ChainBlock.h"
+#include "engine/EqualiserWavefront.h"
+#include "engine/LaneMath.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int ChunkFrames = 32;
+constexpr int History = Oversampler::HistoryCount;
+constexpr int Window = Oversampler::TapCount;
+constexpr int Fresh = Oversampler::NewCount;
+constexpr const double* t = Oversampler::Taps;
+
+// Every buffer holds channel A and B per position, and room for one frame past the chunk, which
+// a two-frame vector may compute and nobody reads.
+struct ChunkBuffers {
+    alignas(32) double driven[ChunkFrames + 1][2];
+    alignas(32) double satHistory[History + ChunkFrames + 1][2]; // pushed values times 4
+    alignas(32) double satWindow[Window + Fresh * (ChunkFrames + 1)][2];
+    alignas(32) double stage[ChunkFrames + 1][2];
+    alignas(32) double eqHistory[History + 2 * ChunkFrames + 2][2];
+    alignas(32) double eqWindow[Window + 2 * Fresh * (ChunkFrames + 1)][2];
+};
+
+// Oversampler::Push() for the push whose history ends at h[7]; same sums, same order.
+template <class V>
+inline void Interpolate(const double* h, int stride, double* out, int outStride) {
+    V x[History];
+    for (int j = 0; j < History; ++j)
+        x[j] = LoadFrames<V>(h + 2 * j, stride);
+    const V w0 = t[0] * x[7] + t[4] * x[6] + t[8] * x[5] + t[12] * x[4] + t[16] * x[3] +
+                 t[20] * x[2] + t[24] * x[1] + t[28] * x[0];
+    const V w1 = t[1] * (x[7] + x[0]) + t[5] * (x[6] + x[1]) + t[9] * (x[5] + x[2]) +
+                 t[13] * (x[4] + x[3]);
+    const V w2 = t[2] * x[7] + t[6] * x[6] + t[10] * x[5] + t[14] * x[4] + t[18] * x[3] +
+                 t[22] * x[2] + t[26] * x[1] + t[30] * x[0];
+    const V w3 = t[15] * x[4];
+    StoreFrames(out + 0, outStride, w0);
+    StoreFrames(out + 2, outStride, w1);
+    StoreFrames(out + 4, outStride, w2);
+    StoreFrames(out + 6, outStride, w3);
+}
+
+// Oversampler::Decimate() of the window starting at w.
+template <class V>
+inline V Decimate(const double* w, int stride) {
+    V sum = t[15] * LoadFrames<V>(w + 2 * 15, stride);
+    for (int k = 0; k < 15; ++k) {
+        if (t[k] != 0.0)
+            sum += t[k] * (LoadFrames<V>(w + 2 * k, stride) + LoadFrames<V>(w + 2 * (30 - k), stride));
+    }
+    return sum;
+}
+
+template <int FrameLanes>
+class FastChainKernel {
+    using V = Doubles<2 * FrameLanes>;
+
+  public:
+    FastChainKernel(EngineState& state, const ChainBlock& block) : state(state), block(block) {
+        satPeak = LoadSections(state.satPeak);
+        outPeak = LoadSections(state.outPeak);
+        equaliser.Load(state.eq);
+        LoadOversampler(state.satOversampler, buffers.satHistory, buffers.satWindow);
+        LoadOversampler(state.eqOversampler, buffers.eqHistory, buffers.eqWindow);
+    }
+
+    void Run(const double* const* inputs, double* const* outputs, int frameCount) {
+        for (int start = 0; start < frameCount; start += ChunkFrames) {
+            const int n = frameCount - start < ChunkFrames ? frameCount - start : ChunkFrames;
+            RunChunk(inputs, outputs, start, n);
+        }
+    }
+
+    void Finish() {
+        StoreState(satPeak, state.satPeak);
+        StoreState(outPeak, state.outPeak);
+        equaliser.Store(state.eq);
+        StoreOversampler(buffers.satHistory, buffers.satWindow, state.satOversampler);
+        StoreOversampler(buffers.eqHistory, buffers.eqWindow, state.eqOversampler);
+    }
+
+  private:
+    // Frames n and on are a vector's overhang: computed from zeros and then ignored.
+    int Padded(int n) const { return (n + FrameLanes - 1) / FrameLanes * FrameLanes; }
+
+    void RunChunk(const double* const* inputs, double* const* outputs, int start, int n) {
+        ChunkBuffers& b = buffers;
+        const double root2 = std::sqrt(2.0);
+        for (int i = 0; i < n; ++i) {
+            const double left = inputs[0][start + i];
+            const double right = inputs[1][start + i];
+            double x[ChannelCount];
+            if (block.midSide) {
+                x[ChannelA] = (left + right) / root2 + DenormalOffset;
+                x[ChannelB] = (left - right) / root2 + DenormalOffset;
+            } else {
+                x[ChannelA] = left + DenormalOffset;
+                x[ChannelB] = right + DenormalOffset;
+            }
+            for (int c = 0; c < ChannelCount; ++c) {
+                b.driven[i][c] = block.driveGain * x[c];
+                b.satHistory[History + i][c] = 4.0 * b.driven[i][c];
+            }
+        }
+        for (int i = n; i < Padded(n); ++i)
+            for (int c = 0; c < ChannelCount; ++c)
+                b.driven[i][c] = b.satHistory[History + i][c] = 0.0;
+
+        // The drive stage: four saturated values per push, then the oversampled or the
+        // host-rate result through its fixed section.
+        for (int i = 0; i < Padded(n); i += FrameLanes) {
+            double* fresh = b.satWindow[Window + Fresh * i];
+            Interpolate<V>(b.satHistory[i + 1], 2, fresh, 2 * Fresh);
+            for (int p = 0; p < Fresh; ++p)
+                StoreFrames(fresh + 2 * p, 2 * Fresh,
+                            SaturateLanes(LoadFrames<V>(fresh + 2 * p, 2 * Fresh)));
+        }
+        const V makeUp = Broadcast<V>(block.makeUpGain);
+        const Pair zero = {0.0, 0.0};
+        if (block.oversampled) {
+            for (int i = 0; i < Padded(n); i += FrameLanes)
+                StoreFrames(b.stage[i], 2,
+                            makeUp * Decimate<V>(b.satWindow[Fresh * (i + 1)], 2 * Fresh));
+            for (int i = 0; i < n; ++i) {
+                Pair y;
+                std::memcpy(&y, b.stage[i], sizeof y);
+                y = satPeak.Process(y);
+                satPeak.ProcessRounded(zero);
+                std::memcpy(b.stage[i], &y, sizeof y);
+            }
+        } else {
+            for (int i = 0; i < Padded(n); i += FrameLanes)
+                StoreFrames(b.stage[i], 2, makeUp * SaturateLanes(LoadFrames<V>(b.driven[i], 2)));
+            for (int i = 0; i < n; ++i)
+                satPeak.ProcessRounded(zero);
+        }
+
+        // The equaliser: each drive-stage output pushed twice, every new value through the
+        // seven sections, one value per frame back down.
+        for (int i = 0; i < n; ++i)
+            for (int c = 0; c < ChannelCount; ++c)
+                b.eqHistory[History + 2 * i][c] = b.eqHistory[History + 2 * i + 1][c] =
+                    4.0 * b.stage[i][c];
+        for (int push = 0; push < 2 * n; push += FrameLanes)
+            Interpolate<V>(b.eqHistory[push + 1], 2, b.eqWindow[Window + Fresh * push], 2 * Fresh);
+        equaliser.Run(b.eqWindow[Window], 2 * Fresh * n);
+        if (Padded(n) != n)
+            for (int k = 0; k < 2 * Fresh; ++k)
+                for (int c = 0; c < ChannelCount; ++c)
+                    b.eqWindow[Window + 2 * Fresh * n + k][c] = 0.0;
+        for (int i = 0; i < Padded(n); i += FrameLanes)
+            StoreFrames(b.stage[i], 2, Decimate<V>(b.eqWindow[2 * Fresh * (i + 1)], 4 * Fresh));
+
+        const Pair outputGain = {block.outputGain[ChannelA], block.outputGain[ChannelB]};
+        for (int i = 0; i < n; ++i) {
+            Pair o;
+            std::memcpy(&o, b.stage[i], sizeof o);
+            o = outputGain * outPeak.Process(o);
+            outPeak.ProcessRounded(zero);
+            const double left = inputs[0][start + i];
+            const double right = inputs[1][start + i];
+            const double a = o[0];
+            const double b = o[1];
+            double outLeft = a;
+            double outRight = b;
+            if (block.midSide) {
+                outLeft = (a + b) / root2;
+                outRight = (a - b) / root2;
+            }
+            if (block.bypass) {
+                outputs[0][start + i] = left;
+                outputs[1][start + i] = right;
+            } else {
+                outputs[0][start + i] = outLeft - DenormalOffset;
+                outputs[1][start + i] = outRight - DenormalOffset;
+            }
+        }
+
+        KeepTails(b.satHistory, b.satWindow, n);
+        KeepTails(b.eqHistory, b.eqWindow, 2 * n);
+    }
+
+    template <size_t H, size_t W>
+    static void KeepTails(double (&history)[H][2], double (&window)[W][2], int pushes) {
+        std::memmove(history[0], history[pushes], sizeof(double) * 2 * History);
+        std::memmove(window[0], window[Fresh * pushes], sizeof(double) * 2 * Window);
+    }
+
+    template <size_t H, size_t W>
+    static void LoadOversampler(const Oversampler (&over)[2], double (&history)[H][2],
+                                double (&window)[W][2]) {
+        for (int c = 0; c < ChannelCount; ++c) {
+            for (int k = 0; k < History; ++k)
+                history[k][c] = over[c].History()[k];
+            for (int k = 0; k < Window; ++k)
+                window[k][c] = over[c].Window()[k];
+        }
+    }
+
+    template <size_t H, size_t W>
+    static void StoreOversampler(const double (&history)[H][2], const double (&window)[W][2],
+                                 Oversampler (&over)[2]) {
+        for (int c = 0; c < ChannelCount; ++c) {
+            double h[History], w[Window];
+            for (int k = 0; k < History; ++k)
+                h[k] = history[k][c];
+            for (int k = 0; k < Window; ++k)
+                w[k] = window[k][c];
+            over[c].Restore(w, h);
+        }
+    }
+
+    EngineState& state;
+    const ChainBlock& block;
+    SectionLanes<Pair> satPeak;
+    SectionLanes<Pair> outPeak;
+    EqualiserWavefront equaliser;
+    ChunkBuffers buffers;
+};
+
+} // namespace

@@ -1,0 +1,149 @@
+#pragma once
+
+// Arithmetic on short vectors of doubles, one lane per channel (and per frame where a stage has
+// no memory), that gives in every lane exactly the bits the scalar code gives: the same
+// operations in the same order, no fused multiply-add, the same conversions to single precision.
+// Included only by the chain kernels, each built for its own instruction set; everything has
+// internal linkage so that no copy built for one set can be linked into the other's caller.
+
+#include "engine/BiquadSection.h"
+#include "engine/SaturationCurves.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+template <int Lanes>
+struct LaneTypes;
+
+template <>
+struct LaneTypes<2> {
+    typedef double Doubles __attribute__((vector_size(16)));
+    typedef float Floats __attribute__((vector_size(8)));
+    typedef int64_t Bits __attribute__((vector_size(16)));
+};
+
+template <>
+struct LaneTypes<4> {
+    typedef double Doubles __attribute__((vector_size(32)));
+    typedef float Floats __attribute__((vector_size(16)));
+    typedef int64_t Bits __attribute__((vector_size(32)));
+};
+
+template <int Lanes>
+using Doubles = typename LaneTypes<Lanes>::Doubles;
+template <int Lanes>
+using Bits = typename LaneTypes<Lanes>::Bits;
+
+// Channels A and B of one position.
+using Pair = Doubles<2>;
+
+constexpr int64_t SignBit = INT64_MIN;
+
+template <class V>
+constexpr int LaneCount = static_cast<int>(sizeof(V) / sizeof(double));
+
+// Lanes 2f and 2f + 1 hold channels A and B of frame f; frame f is read from base + f * stride.
+template <class V>
+inline V LoadFrames(const double* base, int stride) {
+    V v;
+    for (int f = 0; f < LaneCount<V> / 2; ++f)
+        std::memcpy(reinterpret_cast<char*>(&v) + f * sizeof(Pair), base + f * stride,
+                    sizeof(Pair));
+    return v;
+}
+
+template <class V>
+inline void StoreFrames(double* base, int stride, V v) {
+    for (int f = 0; f < LaneCount<V> / 2; ++f)
+        std::memcpy(base + f * stride, reinterpret_cast<const char*>(&v) + f * sizeof(Pair),
+                    sizeof(Pair));
+}
+
+template <class V>
+inline V Broadcast(double x) {
+    V v;
+    for (int l = 0; l < LaneCount<V>; ++l)
+        v[l] = x;
+    return v;
+}
+
+// Channel A's value in the even lanes, channel B's in the odd ones.
+template <class V>
+inline V PerChannel(const double (&channels)[2]) {
+    V v;
+    for (int l = 0; l < LaneCount<V>; ++l)
+        v[l] = channels[l % 2];
+    return v;
+}
+
+template <class V>
+inline V ThroughSingle(V x) {
+    using Floats = typename LaneTypes<LaneCount<V>>::Floats;
+    return __builtin_convertvector(__builtin_convertvector(x, Floats), V);
+}
+
+// Saturate() lane by lane: the table lookups are per lane, the arithmetic is not.
+template <class V>
+inline V SaturateLanes(V x) {
+    using B = Bits<LaneCount<V>>;
+    constexpr int last = CurveEntries - 1;
+    const B bits = reinterpret_cast<B>(x);
+    const B sign = bits & SignBit;
+    const V s = reinterpret_cast<V>(bits & ~SignBit) * CurveScale;
+    const B inRange = s < static_cast<double>(last); // false for NaN and infinity
+    const V position = reinterpret_cast<V>(reinterpret_cast<B>(s) & inRange);
+    V lower, upper, whole, end;
+    for (int l = 0; l < LaneCount<V>; ++l) {
+        const float* curve = sign[l] ? NegativeCurve : PositiveCurve;
+        const int i = static_cast<int>(position[l]);
+        whole[l] = i;
+        lower[l] = curve[i];
+        upper[l] = curve[i + 1];
+        end[l] = curve[last];
+    }
+    const V f = position - whole;
+    const V inside = lower * (1.0 - f) + upper * f;
+    const B magnitude =
+        (reinterpret_cast<B>(inside) & inRange) | (reinterpret_cast<B>(end) & ~inRange);
+    // A NaN has no position on the curve; it comes out as silence.
+    return reinterpret_cast<V>((magnitude | sign) & (x == x));
+}
+
+// One BiquadSection per lane.
+template <class V>
+struct SectionLanes {
+    V a0, a1, a2, b1, b2, z1, z2;
+
+    // The input is already a single-precision value (another section's output, or zero).
+    V ProcessRounded(V in) {
+        const V out = in * a0 + z1;
+        z1 = in * a1 + z2 - b1 * out;
+        z2 = in * a2 - b2 * out;
+        return ThroughSingle(out);
+    }
+
+    V Process(V x) { return ProcessRounded(ThroughSingle(x)); }
+};
+
+inline SectionLanes<Pair> LoadSections(const BiquadSection (&s)[2]) {
+    SectionLanes<Pair> lanes;
+    lanes.a0 = Pair{s[0].a0, s[1].a0};
+    lanes.a1 = Pair{s[0].a1, s[1].a1};
+    lanes.a2 = Pair{s[0].a2, s[1].a2};
+    lanes.b1 = Pair{s[0].b1, s[1].b1};
+    lanes.b2 = Pair{s[0].b2, s[1].b2};
+    lanes.z1 = Pair{s[0].z1, s[1].z1};
+    lanes.z2 = Pair{s[0].z2, s[1].z2};
+    return lanes;
+}
+
+inline void StoreState(const SectionLanes<Pair>& lanes, BiquadSection (&s)[2]) {
+    for (int c = 0; c < 2; ++c) {
+        s[c].z1 = lanes.z1[c];
+        s[c].z2 = lanes.z2[c];
+    }
+}
+
+} // namespace
