@@ -2,6 +2,7 @@
 
 #include "vst3/IPlugVST3.h"
 #include "vst3/sdk/CPluginFactory.h"
+#include "vst3/sdk/FUID.h"
 
 #include <cstdio>
 #include <mutex>
@@ -10,8 +11,11 @@ using namespace Steinberg;
 
 namespace {
 
-// The fixed first half of the class identifier, followed by the two four-character codes.
-constexpr unsigned char kClassIdPrefix[8] = {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F};
+// The fixed first two words of the class identifier, followed by the two four-character codes.
+// Stated as words, the identifier has one 32-digit text form on every platform: the one that
+// hosts and preset files on Windows carry, where its bytes are 0D E7 AE F2 DE 00 4E 4F.
+constexpr uint32 kClassIdWord1 = 0xF2AEE70D;
+constexpr uint32 kClassIdWord2 = 0x00DE4F4E;
 
 constexpr const char* kSdkVersionText = "VST 3.6.12";
 
@@ -85,18 +89,10 @@ const PClassInfo2& ClassInfo() {
     return info;
 }
 
-void PutFourCharCode(uint32_t code, char* out) {
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<char>((code >> (24 - 8 * i)) & 0xFF);
-}
-
 } // namespace
 
 void MakeClassId(uint32_t vendorCode, uint32_t plugCode, TUID classId) {
-    for (int i = 0; i < 8; ++i)
-        classId[i] = static_cast<char>(kClassIdPrefix[i]);
-    PutFourCharCode(vendorCode, classId + 8);
-    PutFourCharCode(plugCode, classId + 12);
+    FUID(kClassIdWord1, kClassIdWord2, vendorCode, plugCode).toTUID(classId);
 }
 
 void FormatVersionText(uint32_t version, char* text, int size) {

@@ -25,8 +25,9 @@ const PlugClassDescription& PlugClass();
 // Called under the module's creation lock, one object at a time.
 IPlugVST3* CreatePlugInstance();
 
-// The class identifier: eight fixed bytes, then the manufacturer code and the plug-in code,
-// each as its four characters. The same sixteen bytes on every platform.
+// The class identifier: two fixed words, then the manufacturer code and the plug-in code. Its
+// text form (FUID::toString) is the same on every platform; the bytes follow the platform's
+// identifier order (COM order on Windows, big-endian elsewhere).
 void MakeClassId(uint32_t vendorCode, uint32_t plugCode, Steinberg::TUID classId);
 // "M.m.p" from 0xMMmmpp; `size` includes the terminator.
 void FormatVersionText(uint32_t version, char* text, int size);

@@ -1,5 +1,6 @@
 // The factory and class information each built bundle announces, and instance creation.
 #include "tests/vst3/PluginTestHost.h"
+#include "vst3/sdk/FUID.h"
 #include "vst3/sdk/IConnectionPoint.h"
 #include "vst3/sdk/IPlugView.h"
 #include "vst3/sdk/IUnitInfo.h"
@@ -21,6 +22,12 @@ std::string Narrow16(const char16* text, int capacity) {
     return out;
 }
 
+std::string ClassIdText(const TUID cid) {
+    char text[33];
+    FUID::fromTUID(cid).toString(text);
+    return text;
+}
+
 } // namespace
 
 TEST(PluginFactory, FactoryAndClassInformation) {
@@ -40,7 +47,7 @@ TEST(PluginFactory, FactoryAndClassInformation) {
 
         PClassInfo info;
         ASSERT_EQ(factory->getClassInfo(0, &info), kResultOk);
-        EXPECT_EQ(std::memcmp(info.cid, bundle.classId, 16), 0) << "class ID bytes differ";
+        EXPECT_EQ(ClassIdText(info.cid), bundle.classIdText);
         EXPECT_EQ(info.cardinality, 0x7FFFFFFF);
         EXPECT_STREQ(info.category, "Audio Module Class");
         EXPECT_STREQ(info.name, bundle.className);
@@ -49,7 +56,7 @@ TEST(PluginFactory, FactoryAndClassInformation) {
         ASSERT_TRUE(factory2);
         PClassInfo2 info2;
         ASSERT_EQ(factory2->getClassInfo2(0, &info2), kResultOk);
-        EXPECT_EQ(std::memcmp(info2.cid, bundle.classId, 16), 0);
+        EXPECT_EQ(ClassIdText(info2.cid), bundle.classIdText);
         EXPECT_EQ(info2.classFlags, 2u);
         EXPECT_STREQ(info2.subCategories, "Fx|EQ");
         EXPECT_STREQ(info2.vendor, "");
@@ -66,18 +73,21 @@ TEST(PluginFactory, FactoryAndClassInformation) {
     }
 }
 
-// Windows stores an identifier's first word and the halves of its second little-endian. The
-// class ID is fixed as sixteen bytes, so the Windows build states its words accordingly and
-// both platforms present the same bytes to hosts and saved projects.
-TEST(PluginFactory, ClassIdIsTheSameSixteenBytesOnBothPlatforms) {
-    const UidBytes linux =
-        makeUidBytes(0x0DE7AEF2, 0xDE004E4F, 0x566C6D72, 0x53727631, UidByteOrder::bigEndian);
-    const UidBytes windows =
-        makeUidBytes(0xF2AEE70D, 0x00DE4F4E, 0x566C6D72, 0x53727631, UidByteOrder::com);
-    const unsigned char expected[16] = {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F,
-                                        'V',  'l',  'm',  'r',  'S',  'r',  'v',  '1'};
-    EXPECT_EQ(std::memcmp(linux.bytes, expected, 16), 0);
-    EXPECT_EQ(std::memcmp(windows.bytes, expected, 16), 0);
+// Hosts and preset files carry a class ID as its text form, so a project moved between the
+// systems finds its plug-in only if that text is the same on both. On Windows the bytes are
+// the ones the product has always had there; elsewhere they are the text's bytes in order.
+TEST(PluginFactory, ClassIdBytesFollowThePlatformOrder) {
+    const unsigned char comOrder[8] = {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F};
+    const unsigned char textOrder[8] = {0xF2, 0xAE, 0xE7, 0x0D, 0x00, 0xDE, 0x4F, 0x4E};
+    for (const BundleUnderTest& bundle : BuiltBundles()) {
+        SCOPED_TRACE(bundle.label);
+        auto module = PluginTestHost::Load(bundle.path);
+        ASSERT_TRUE(module);
+        PClassInfo info;
+        ASSERT_EQ(module->getFactory()->getClassInfo(0, &info), kResultOk);
+        EXPECT_EQ(std::memcmp(info.cid, COM_COMPATIBLE ? comOrder : textOrder, 8), 0);
+        EXPECT_EQ(std::string(info.cid + 8, 4), "Vlmr");
+    }
 }
 
 TEST(PluginFactory, CreateInstanceAndInterfaces) {
@@ -86,7 +96,9 @@ TEST(PluginFactory, CreateInstanceAndInterfaces) {
         auto module = PluginTestHost::Load(bundle.path);
         ASSERT_TRUE(module);
         IPluginFactory* factory = module->getFactory();
-        const char* cid = reinterpret_cast<const char*>(bundle.classId);
+        FUID classId;
+        ASSERT_TRUE(classId.fromString(bundle.classIdText));
+        const char* cid = classId;
 
         for (const FUID& iid : {FUID(Vst::IComponent::iid), FUID(Vst::IAudioProcessor::iid)}) {
             void* object = nullptr;

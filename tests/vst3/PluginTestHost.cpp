@@ -13,7 +13,7 @@ std::vector<BundleUnderTest> BuiltBundles() {
         {"TestPlug",
          TEST_PLUG_BUNDLE,
          9,
-         {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F, 'V', 'l', 'm', 'r', 'T', 's', 't', '1'},
+         "F2AEE70D00DE4F4E566C6D7254737431",
          "SorvelTest",
          "1.2.3"});
 #ifdef SORVEL_BUNDLE
@@ -21,7 +21,7 @@ std::vector<BundleUnderTest> BuiltBundles() {
         {"Sorvel",
          SORVEL_BUNDLE,
          35,
-         {0x0D, 0xE7, 0xAE, 0xF2, 0xDE, 0x00, 0x4E, 0x4F, 'V', 'l', 'm', 'r', 'S', 'r', 'v', '1'},
+         "F2AEE70D00DE4F4E566C6D7253727631",
          "Sorvel",
          "3.0.0"});
 #endif

@@ -22,7 +22,7 @@ struct BundleUnderTest {
     const char* label;
     std::string path;
     int hostParameters; // "Preset", "Bypass" and the core parameters
-    unsigned char classId[16];
+    const char* classIdText; // the 32-digit text form, the same on every platform
     const char* className;
     const char* version;
 };
