@@ -58,6 +58,7 @@ inline void Interpolate(const double* h, int stride, double* out, int outStride)
 template <class V>
 inline V Decimate(const double* w, int stride) {
     V sum = t[15] * LoadFrames<V>(w + 2 * 15, stride);
+#pragma GCC unroll 15
     for (int k = 0; k < 15; ++k) {
         if (t[k] != 0.0)
             sum += t[k] * (LoadFrames<V>(w + 2 * k, stride) + LoadFrames<V>(w + 2 * (30 - k), stride));

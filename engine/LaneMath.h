@@ -12,6 +12,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__AVX2__)
+#include <immintrin.h>
+#endif
+
 namespace {
 
 template <int Lanes>
@@ -47,18 +51,27 @@ constexpr int LaneCount = static_cast<int>(sizeof(V) / sizeof(double));
 // Lanes 2f and 2f + 1 hold channels A and B of frame f; frame f is read from base + f * stride.
 template <class V>
 inline V LoadFrames(const double* base, int stride) {
-    V v;
-    for (int f = 0; f < LaneCount<V> / 2; ++f)
-        std::memcpy(reinterpret_cast<char*>(&v) + f * sizeof(Pair), base + f * stride,
-                    sizeof(Pair));
-    return v;
+    Pair first;
+    std::memcpy(&first, base, sizeof first);
+    if constexpr (LaneCount<V> == 2) {
+        return first;
+    } else {
+        Pair second;
+        std::memcpy(&second, base + stride, sizeof second);
+        return __builtin_shufflevector(first, second, 0, 1, 2, 3);
+    }
 }
 
 template <class V>
 inline void StoreFrames(double* base, int stride, V v) {
-    for (int f = 0; f < LaneCount<V> / 2; ++f)
-        std::memcpy(base + f * stride, reinterpret_cast<const char*>(&v) + f * sizeof(Pair),
-                    sizeof(Pair));
+    if constexpr (LaneCount<V> == 2) {
+        std::memcpy(base, &v, sizeof v);
+    } else {
+        const Pair first = __builtin_shufflevector(v, v, 0, 1);
+        const Pair second = __builtin_shufflevector(v, v, 2, 3);
+        std::memcpy(base, &first, sizeof first);
+        std::memcpy(base + stride, &second, sizeof second);
+    }
 }
 
 template <class V>
@@ -84,7 +97,68 @@ inline V ThroughSingle(V x) {
     return __builtin_convertvector(__builtin_convertvector(x, Floats), V);
 }
 
-// Saturate() lane by lane: the table lookups are per lane, the arithmetic is not.
+// Both halves of the curve in one table, PositiveCurve first, so that the sign bit becomes an
+// offset.
+struct CurveTable {
+    float entries[2 * CurveEntries];
+    CurveTable() {
+        for (int i = 0; i < CurveEntries; ++i) {
+            entries[i] = PositiveCurve[i];
+            entries[CurveEntries + i] = NegativeCurve[i];
+        }
+    }
+};
+const CurveTable Curves;
+
+// The entries around each lane's position (0 <= position < CurveEntries - 1), the position's
+// integer part and the end of the lane's half.
+template <class V>
+struct CurveLookup {
+    V lower, upper, whole, end;
+
+    CurveLookup(V position, Bits<LaneCount<V>> sign) {
+        constexpr int last = CurveEntries - 1;
+#if defined(__AVX2__)
+        if constexpr (LaneCount<V> == 4) {
+            const V half = reinterpret_cast<V>((sign != 0) & reinterpret_cast<Bits<4>>(
+                                                                  Broadcast<V>(CurveEntries)));
+            whole = reinterpret_cast<V>(_mm256_round_pd(reinterpret_cast<__m256d>(position),
+                                                        _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC));
+            const __m128i at = _mm256_cvttpd_epi32(reinterpret_cast<__m256d>(whole + half));
+            lower = reinterpret_cast<V>(_mm256_cvtps_pd(_mm_i32gather_ps(Curves.entries, at, 4)));
+            upper =
+                reinterpret_cast<V>(_mm256_cvtps_pd(_mm_i32gather_ps(Curves.entries + 1, at, 4)));
+            end = reinterpret_cast<V>(
+                _mm256_cvtps_pd(_mm_i32gather_ps(Curves.entries + last, _mm256_cvttpd_epi32(
+                                                     reinterpret_cast<__m256d>(half)), 4)));
+            return;
+        }
+#endif
+        for (int l = 0; l < LaneCount<V>; ++l) {
+            const float* curve = Curves.entries + (sign[l] ? CurveEntries : 0);
+            const int i = static_cast<int>(position[l]);
+            whole[l] = i;
+            lower[l] = curve[i];
+            upper[l] = curve[i + 1];
+            end[l] = curve[last];
+        }
+    }
+};
+
+template <>
+inline CurveLookup<Pair>::CurveLookup(Pair position, Bits<2> sign) {
+    constexpr int last = CurveEntries - 1;
+    const float* curveA = Curves.entries + (sign[0] ? CurveEntries : 0);
+    const float* curveB = Curves.entries + (sign[1] ? CurveEntries : 0);
+    const int iA = static_cast<int>(position[0]);
+    const int iB = static_cast<int>(position[1]);
+    whole = Pair{static_cast<double>(iA), static_cast<double>(iB)};
+    lower = Pair{curveA[iA], curveB[iB]};
+    upper = Pair{curveA[iA + 1], curveB[iB + 1]};
+    end = Pair{curveA[last], curveB[last]};
+}
+
+// Saturate() lane by lane.
 template <class V>
 inline V SaturateLanes(V x) {
     using B = Bits<LaneCount<V>>;
@@ -94,19 +168,11 @@ inline V SaturateLanes(V x) {
     const V s = reinterpret_cast<V>(bits & ~SignBit) * CurveScale;
     const B inRange = s < static_cast<double>(last); // false for NaN and infinity
     const V position = reinterpret_cast<V>(reinterpret_cast<B>(s) & inRange);
-    V lower, upper, whole, end;
-    for (int l = 0; l < LaneCount<V>; ++l) {
-        const float* curve = sign[l] ? NegativeCurve : PositiveCurve;
-        const int i = static_cast<int>(position[l]);
-        whole[l] = i;
-        lower[l] = curve[i];
-        upper[l] = curve[i + 1];
-        end[l] = curve[last];
-    }
-    const V f = position - whole;
-    const V inside = lower * (1.0 - f) + upper * f;
+    const CurveLookup<V> at(position, sign);
+    const V f = position - at.whole;
+    const V inside = at.lower * (1.0 - f) + at.upper * f;
     const B magnitude =
-        (reinterpret_cast<B>(inside) & inRange) | (reinterpret_cast<B>(end) & ~inRange);
+        (reinterpret_cast<B>(inside) & inRange) | (reinterpret_cast<B>(at.end) & ~inRange);
     // A NaN has no position on the curve; it comes out as silence.
     return reinterpret_cast<V>((magnitude | sign) & (x == x));
 }

@@ -1,5 +1,5 @@
-#include "engine/BiquadSection.h"
-#include "engine/ProcessChain.h"
+#include "engine/FastChain.h"
+#include "engine/ReferenceChain.h"
 #include "engine/UpdateFilters.h"
 
 #include <benchmark/benchmark.h>
@@ -22,72 +22,98 @@ double CpuSeconds() {
     return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
 }
 
-// The baseline every figure is divided by: one filter-section step per sample on each of the
-// two channels, the smallest unit of work in the chain. Best of several passes, measured in
-// this process so that machine load cancels out of the ratio.
-double BaselineSecondsPerFrame() {
-    static const double seconds = [] {
-        BiquadSection sections[2];
-        for (BiquadSection& s : sections) {
-            s.kind = BiquadSection::Peak;
-            s.Fc = 0.01;
-            s.Q = 0.667;
-            s.gain = 3.0;
-            s.Design();
-        }
-        std::vector<double> block(BlockFrames, 0.25);
-        double best = 1e9;
-        for (int pass = 0; pass < 20; ++pass) {
-            const double start = CpuSeconds();
-            for (int repeat = 0; repeat < 200; ++repeat)
-                for (int i = 0; i < BlockFrames; ++i) {
-                    block[i] = sections[0].Process(block[i]);
-                    block[i] = sections[1].Process(block[i]);
-                }
-            benchmark::DoNotOptimize(block.data());
-            best = std::min(best, (CpuSeconds() - start) / (200.0 * BlockFrames));
-        }
-        return best;
-    }();
-    return seconds;
-}
+enum Setting { Defaults, DefaultsOversampled, EveryBandBoosted };
+enum Chain { Reference, Fast, FastSse2, FastAvx2 };
 
-// One host block at a time, as the plug-in runs it: redesign, then the per-sample chain.
-// items_per_second is frames per second; realtime_x is how many times faster than 48 kHz.
-void BM_ProcessChain(benchmark::State& run) {
+// One host block at a time, as the plug-in runs it: redesign, then the chain.
+struct ChainRun {
     EngineState state;
-    state.driveMirror = -40.0;
-    state.selectorMirror[LowCut][ChannelA] = 1.0;
-    state.selectorMirror[LowCut][ChannelB] = 1.0;
     ChainSwitches switches;
-    switches.oversampling = static_cast<int>(run.range(0));
+    std::vector<double> left, right, outLeft, outRight;
 
-    std::vector<double> left(BlockFrames), right(BlockFrames);
-    for (int i = 0; i < BlockFrames; ++i) {
-        left[i] = 0.5 * std::sin(2.0 * std::numbers::pi * 997.0 * i / SampleRate);
-        right[i] = 0.5 * std::sin(2.0 * std::numbers::pi * 331.0 * i / SampleRate);
+    explicit ChainRun(Setting setting)
+        : left(BlockFrames), right(BlockFrames), outLeft(BlockFrames), outRight(BlockFrames) {
+        state.driveMirror = -40.0;
+        state.selectorMirror[LowCut][ChannelA] = 1.0;
+        state.selectorMirror[LowCut][ChannelB] = 1.0;
+        switches.oversampling = setting == Defaults ? 0 : 1;
+        if (setting == EveryBandBoosted) {
+            state.driveMirror = -20.0;
+            for (int band = 0; band < GainBandCount; ++band)
+                for (int c = 0; c < ChannelCount; ++c)
+                    state.gainMirror[band][c] = band == MidBand2 || band == MidBand3 ? 4.5 : 9.0;
+        }
+        for (int i = 0; i < BlockFrames; ++i) {
+            left[i] = 0.5 * std::sin(2.0 * std::numbers::pi * 997.0 * i / SampleRate);
+            right[i] = 0.5 * std::sin(2.0 * std::numbers::pi * 331.0 * i / SampleRate);
+        }
     }
-    std::vector<double> outLeft(BlockFrames), outRight(BlockFrames);
-    const double* inputs[2] = {left.data(), right.data()};
-    double* outputs[2] = {outLeft.data(), outRight.data()};
 
-    const double start = CpuSeconds();
-    for (auto _ : run) {
+    void Block(Chain chain) {
+        const double* inputs[2] = {left.data(), right.data()};
+        double* outputs[2] = {outLeft.data(), outRight.data()};
         UpdateFilters(state, SampleRate);
-        ProcessChain(state, switches, inputs, outputs, BlockFrames);
+        if (chain == Reference)
+            ReferenceChain(state, switches, inputs, outputs, BlockFrames);
+        else if (chain == Fast)
+            ProcessChain(state, switches, inputs, outputs, BlockFrames);
+        else
+            ProcessChainWith(chain == FastAvx2 ? ChainKernel::Avx2 : ChainKernel::Sse2, state,
+                             switches, inputs, outputs, BlockFrames);
         benchmark::DoNotOptimize(outLeft.data());
         benchmark::DoNotOptimize(outRight.data());
         benchmark::ClobberMemory();
     }
-    const double elapsed = CpuSeconds() - start;
-    const double frames = static_cast<double>(run.iterations()) * BlockFrames;
-    // How many two-channel filter steps one frame of the whole chain costs.
-    run.counters["vs_biquad"] = elapsed / frames / BaselineSecondsPerFrame();
-    run.SetItemsProcessed(static_cast<int64_t>(frames));
-    run.counters["realtime_x"] =
+};
+
+// The reference's CPU seconds per frame for a setting, best of several passes, measured in this
+// process so that machine load cancels out of the speed-up.
+double ReferenceSecondsPerFrame(Setting setting) {
+    static double seconds[3] = {};
+    if (seconds[setting] == 0.0) {
+        ChainRun run(setting);
+        double best = 1e9;
+        for (int pass = 0; pass < 15; ++pass) {
+            const double start = CpuSeconds();
+            for (int repeat = 0; repeat < 20; ++repeat)
+                run.Block(Reference);
+            best = std::min(best, (CpuSeconds() - start) / (20.0 * BlockFrames));
+        }
+        seconds[setting] = best;
+    }
+    return seconds[setting];
+}
+
+// items_per_second is frames per second, realtime_x how many times faster than 48 kHz runs,
+// speedup how many times faster than the reference chain on the same setting.
+void BM_Chain(benchmark::State& state) {
+    const auto setting = static_cast<Setting>(state.range(0));
+    const auto chain = static_cast<Chain>(state.range(1));
+    if (chain == FastAvx2 && BestChainKernel() != ChainKernel::Avx2) {
+        state.SkipWithError("no AVX2 on this processor");
+        return;
+    }
+    ChainRun run(setting);
+    const double start = CpuSeconds();
+    for (auto _ : state)
+        run.Block(chain);
+    const double frames = static_cast<double>(state.iterations()) * BlockFrames;
+    state.SetItemsProcessed(static_cast<int64_t>(frames));
+    state.counters["realtime_x"] =
         benchmark::Counter(frames / SampleRate, benchmark::Counter::kIsRate);
+    state.counters["speedup"] =
+        ReferenceSecondsPerFrame(setting) / ((CpuSeconds() - start) / frames);
+}
+
+void Settings(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"setting", "chain"});
+    for (int setting : {Defaults, DefaultsOversampled, EveryBandBoosted})
+        for (int chain : {Reference, Fast, FastSse2, FastAvx2})
+            b->Args({setting, chain});
 }
 
 } // namespace
 
-BENCHMARK(BM_ProcessChain)->ArgName("oversampling")->Arg(0)->Arg(1);
+// setting: 0 defaults, 1 defaults oversampled, 2 every band boosted (oversampled, drive -20 dB).
+// chain: 0 reference, 1 fast (the plug-in's choice), 2 fast SSE2, 3 fast AVX2.
+BENCHMARK(BM_Chain)->Apply(Settings);
