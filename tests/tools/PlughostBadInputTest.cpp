@@ -3,7 +3,6 @@
 #include "tests/tools/PlughostTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <sndfile.h>
 
 #include <filesystem>
 
@@ -25,10 +24,9 @@ class PlughostBadInput : public ::testing::Test {
         plughost::AudioData three = Noise(48000, 0.05, 0.5, 37);
         three.channels.push_back(three.channels[0]);
         ASSERT_TRUE(WriteWav(dir.Path("three.wav"), three));
-        plughost::WriteReport report;
-        ASSERT_TRUE(plughost::WriteAudioFileAtomically(dir.Path("in.au"),
-                                                       Noise(48000, 0.05, 0.5, 41),
-                                                       SF_FORMAT_AU | SF_FORMAT_PCM_16, report));
+        // Sun audio: 24-byte big-endian header (16-bit samples, 48000 Hz, one channel), silence.
+        const char au[] = ".snd\0\0\0\x18\0\0\0\x08\0\0\0\x03\0\0\xbb\x80\0\0\0\x01";
+        WriteFile(dir.Path("in.au"), std::string(au, sizeof au - 1) + std::string(8, '\0'));
         WriteFile(dir.Path("garbage.wav"), "this is not audio at all");
         WriteFile(dir.Path("short.state"), std::string(100, '\0'));
     }

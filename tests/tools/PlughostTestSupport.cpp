@@ -1,71 +1,14 @@
 #include "tests/tools/PlughostTestSupport.h"
 
-#include <sndfile.h>
+#include "tools/plughost/Utf8Path.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <fcntl.h>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
 #include <numbers>
-#include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace plughost_test {
-
-namespace {
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-} // namespace
-
-RunResult RunPlughost(const std::vector<std::string>& args) {
-    TempDir captures;
-    const std::string outPath = captures.Path("stdout");
-    const std::string errPath = captures.Path("stderr");
-    std::vector<std::string> argv{PLUGHOST_EXECUTABLE};
-    argv.insert(argv.end(), args.begin(), args.end());
-
-    RunResult result;
-    const pid_t child = fork();
-    if (child == 0) {
-        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(out, STDOUT_FILENO);
-        dup2(err, STDERR_FILENO);
-        std::vector<char*> raw;
-        for (std::string& a : argv)
-            raw.push_back(a.data());
-        raw.push_back(nullptr);
-        execv(raw[0], raw.data());
-        _exit(127);
-    }
-    int status = 0;
-    if (child > 0 && waitpid(child, &status, 0) == child)
-        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.out = Slurp(outPath);
-    result.err = Slurp(errPath);
-    return result;
-}
-
-TempDir::TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "plughost-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        std::abort();
-    root = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(root, ignored);
-}
 
 plughost::AudioData Noise(double sampleRate, double seconds, double peak, std::uint32_t seed) {
     plughost::AudioData audio;
@@ -96,7 +39,7 @@ plughost::AudioData Sine(double sampleRate, double seconds, double hz, double pe
 
 bool WriteWav(const std::string& path, const plughost::AudioData& audio) {
     plughost::WriteReport report;
-    return plughost::WriteAudioFileAtomically(path, audio, SF_FORMAT_WAV | SF_FORMAT_DOUBLE, report)
+    return plughost::WriteAudioFileAtomically(path, audio, plughost::format::kWav | plughost::format::kDouble, report)
         .ok();
 }
 
@@ -108,12 +51,12 @@ plughost::AudioData ReadAudio(const std::string& path) {
 }
 
 std::vector<std::uint8_t> FileContents(const std::string& path) {
-    const std::string text = Slurp(path);
-    return std::vector<std::uint8_t>(text.begin(), text.end());
+    std::ifstream in(plughost::PathFromUtf8(path), std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
 void WriteFile(const std::string& path, const std::string& contents) {
-    std::ofstream(path, std::ios::binary) << contents;
+    std::ofstream(plughost::PathFromUtf8(path), std::ios::binary) << contents;
 }
 
 double Peak(const std::vector<double>& samples, size_t from) {

@@ -25,6 +25,7 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
+    // UTF-8, with forward slashes on every system.
     std::string Path(const std::string& name) const { return root + "/" + name; }
 
   private:

@@ -1,12 +1,12 @@
 #include "tools/plughost/AudioFile.h"
 
-#include "tools/plughost/Lowercase.h"
 #include "tools/plughost/PendingFile.h"
 
 #include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace plughost {
 
@@ -14,15 +14,16 @@ namespace {
 
 constexpr sf_count_t kChunkFrames = 4096;
 
-struct ContainerName {
-    const char* name;
-    int container;
-};
-
-constexpr ContainerName kContainerNames[] = {
-    {"wav", SF_FORMAT_WAV},  {"flac", SF_FORMAT_FLAC}, {"aiff", SF_FORMAT_AIFF},
-    {"aif", SF_FORMAT_AIFF}, {"aifc", SF_FORMAT_AIFF},
-};
+static_assert(format::kWav == SF_FORMAT_WAV && format::kAiff == SF_FORMAT_AIFF &&
+              format::kAu == SF_FORMAT_AU && format::kW64 == SF_FORMAT_W64 &&
+              format::kWavEx == SF_FORMAT_WAVEX && format::kFlac == SF_FORMAT_FLAC &&
+              format::kRf64 == SF_FORMAT_RF64);
+static_assert(format::kPcmS8 == SF_FORMAT_PCM_S8 && format::kPcm16 == SF_FORMAT_PCM_16 &&
+              format::kPcm24 == SF_FORMAT_PCM_24 && format::kPcm32 == SF_FORMAT_PCM_32 &&
+              format::kPcmU8 == SF_FORMAT_PCM_U8 && format::kFloat == SF_FORMAT_FLOAT &&
+              format::kDouble == SF_FORMAT_DOUBLE);
+static_assert(format::kContainerMask == SF_FORMAT_TYPEMASK &&
+              format::kEncodingMask == SF_FORMAT_SUBMASK);
 
 bool IsReadableContainer(int container) {
     switch (container) {
@@ -36,24 +37,6 @@ bool IsReadableContainer(int container) {
     default:
         return false;
     }
-}
-
-bool IsIntegerEncoding(int subtype) {
-    switch (subtype) {
-    case SF_FORMAT_FLOAT:
-    case SF_FORMAT_DOUBLE:
-        return false;
-    default:
-        return true;
-    }
-}
-
-std::string Extension(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    const auto dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return {};
-    return Lowercase(std::string_view(path).substr(dot + 1));
 }
 
 } // namespace
@@ -103,18 +86,10 @@ Status ReadAudioFile(const std::string& path, AudioData& out) {
     return Status::Ok();
 }
 
-int ContainerForName(std::string_view name) {
-    const std::string lower = Lowercase(name);
-    for (const auto& entry : kContainerNames)
-        if (lower == entry.name)
-            return entry.container;
-    return 0;
-}
-
 int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int sourceFormat) {
     int container = requestedContainer;
     if (container == 0)
-        container = ContainerForName(Extension(outPath));
+        container = ContainerForName(ExtensionOf(outPath));
     if (container == 0 && IsReadableContainer(sourceFormat & SF_FORMAT_TYPEMASK))
         container = sourceFormat & SF_FORMAT_TYPEMASK;
     if (container == 0)
@@ -127,6 +102,20 @@ int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int s
     if (sourceFormat != 0 && sf_format_check(&probe))
         return probe.format;
     return container | (container == SF_FORMAT_FLAC ? SF_FORMAT_PCM_24 : SF_FORMAT_FLOAT);
+}
+
+Status CheckWritable(const std::string& path, int format, int channels, double rate) {
+    SF_INFO probe{};
+    probe.channels = channels;
+    probe.samplerate = static_cast<int>(std::lround(rate));
+    probe.format = format;
+    if (sf_format_check(&probe))
+        return Status::Ok();
+    char text[200];
+    std::snprintf(text, sizeof(text),
+                  "cannot write '%s': the format cannot hold %d channels at %g Hz", path.c_str(),
+                  channels, rate);
+    return Status::Fail(text);
 }
 
 Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio, int format,
@@ -150,7 +139,7 @@ Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio,
                             "' in the chosen format: " + sf_strerror(nullptr));
     // Without this libsndfile wraps samples beyond full scale around in integer encodings.
     sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
-    const bool countClipping = IsIntegerEncoding(format & SF_FORMAT_SUBMASK);
+    const bool countClipping = format::IsInteger(format::Encoding(format));
 
     std::vector<double> interleaved(static_cast<size_t>(kChunkFrames * channels));
     const std::int64_t frames = audio.FrameCount();

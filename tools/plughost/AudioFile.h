@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/plughost/AudioFormat.h"
 #include "tools/plughost/Status.h"
 
 #include <cstdint>
@@ -13,7 +14,7 @@ namespace plughost {
 struct AudioData {
     double sampleRate = 0;
     std::vector<std::vector<double>> channels;
-    // The libsndfile format word of the file it came from; 0 for audio made in memory.
+    // The format word (AudioFormat.h) of the file it came from; 0 for audio made in memory.
     int sourceFormat = 0;
 
     int ChannelCount() const { return static_cast<int>(channels.size()); }
@@ -22,16 +23,17 @@ struct AudioData {
     }
 };
 
-// Reads a WAV, FLAC or AIFF file whole. Any other container is refused by name.
+// Reads a WAV, FLAC or AIFF file whole (WAV only where the build has no libsndfile). Any other
+// container is refused by name.
 Status ReadAudioFile(const std::string& path, AudioData& out);
 
-// Maps "wav", "flac", "aiff" (or "aif") to a libsndfile container; 0 when unknown.
-int ContainerForName(std::string_view name);
-
-// The complete libsndfile format to write: the container is the requested one, else the one the
-// output name's extension names, else the source's, else WAV. The source's sample encoding is
-// kept when the container can hold it; otherwise 32-bit float (24-bit integer for FLAC).
+// The complete format to write: the container is the requested one, else the one the output
+// name's extension names, else the source's, else WAV. The source's sample encoding is kept
+// when the container can hold it; otherwise 32-bit float (24-bit integer for FLAC).
 int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int sourceFormat);
+
+// Refuses a format that cannot hold `channels` at `rate`, before any time is spent rendering.
+Status CheckWritable(const std::string& path, int format, int channels, double rate);
 
 struct WriteReport {
     // Samples beyond full scale that an integer encoding had to clip.

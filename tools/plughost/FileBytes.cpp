@@ -1,44 +1,37 @@
 #include "tools/plughost/FileBytes.h"
 
 #include "tools/plughost/PendingFile.h"
+#include "tools/plughost/Utf8Path.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
 namespace plughost {
 
-Status ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes,
-                     std::int64_t limit) {
+Status ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes, std::int64_t limit,
+                     const std::string& kind) {
     bytes.clear();
-    const int fd = open(path.c_str(), O_RDONLY);
-    if (fd < 0)
-        return Status::Fail("cannot read '" + path + "': " + std::strerror(errno));
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(fd);
-        return Status::Fail("cannot read '" + path + "': not a regular file");
-    }
-    if (info.st_size > limit) {
-        close(fd);
-        return Status::Fail("'" + path + "' is too large (" + std::to_string(info.st_size) +
-                            " bytes)");
-    }
-    bytes.resize(static_cast<size_t>(info.st_size));
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t got = read(fd, bytes.data() + done, bytes.size() - done);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        done += static_cast<size_t>(got);
-    }
-    close(fd);
-    if (done != bytes.size())
-        return Status::Fail("cannot read '" + path + "' completely");
+    const std::string name = kind + (kind.empty() ? "'" : "file '") + path + "'";
+    const std::filesystem::path file = PathFromUtf8(path);
+    std::error_code ec;
+    const auto status = std::filesystem::status(file, ec);
+    if (ec)
+        return Status::Fail("cannot read " + name + ": " + ec.message());
+    if (!std::filesystem::is_regular_file(status))
+        return Status::Fail("cannot read " + name + ": not a regular file");
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec || size > static_cast<std::uintmax_t>(limit))
+        return Status::Fail(name + " is too large (" + std::to_string(size) + " bytes)");
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return Status::Fail("cannot read " + name + ": " + std::strerror(errno));
+    bytes.resize(static_cast<size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (static_cast<size_t>(in.gcount()) != bytes.size())
+        return Status::Fail("cannot read " + name + " completely");
     return Status::Ok();
 }
 

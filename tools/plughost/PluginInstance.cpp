@@ -1,6 +1,7 @@
 #include "tools/plughost/PluginInstance.h"
 
 #include "tools/plughost/StateStream.h"
+#include "tools/plughost/Utf8Path.h"
 #include "vst3/hosting/MemoryStream.h"
 #include "vst3/sdk/StringConvert.h"
 
@@ -29,9 +30,10 @@ Status LoadBundle(const std::string& bundlePath, std::unique_ptr<Hosting::Module
     // The binary is named after the bundle folder, so "X.vst3/", "./X.vst3/." and "a/../X.vst3"
     // must all come down to the folder's own name first.
     std::error_code ec;
-    const std::filesystem::path canonical = std::filesystem::weakly_canonical(bundlePath, ec);
+    const std::filesystem::path canonical =
+        std::filesystem::weakly_canonical(PathFromUtf8(bundlePath), ec);
     std::string error;
-    module = Hosting::Module::load(ec ? bundlePath : canonical.string(), error);
+    module = Hosting::Module::load(ec ? bundlePath : Utf8FromPath(canonical), error);
     if (!module)
         return Status::Fail("cannot load bundle '" + bundlePath + "': " + error);
     return Status::Ok();

@@ -1,6 +1,6 @@
 #include "tools/plughost/ProgressBar.h"
 
-#include <unistd.h>
+#include "tools/plughost/Terminal.h"
 
 namespace plughost {
 
@@ -11,7 +11,7 @@ constexpr int kBarWidth = 40;
 } // namespace
 
 ProgressBar::ProgressBar(bool enabled, std::FILE* stream)
-    : stream(stream), active(enabled && isatty(fileno(stream))), start(Clock::now()),
+    : stream(stream), active(enabled && IsTerminal(stream)), start(Clock::now()),
       lastDraw(start) {}
 
 void ProgressBar::Update(std::int64_t done, std::int64_t total) {

@@ -7,8 +7,7 @@
 #include "tools/plughost/RenderSession.h"
 #include "tools/plughost/StateFile.h"
 #include "tools/plughost/TestSignal.h"
-
-#include <sndfile.h>
+#include "tools/plughost/Utf8Path.h"
 
 #include <cmath>
 #include <cstdio>
@@ -37,21 +36,6 @@ Status LoadInput(const RenderOptions& options, AudioData& input) {
     return Status::Ok();
 }
 
-// Refuses a container that cannot hold the result before any time is spent rendering it.
-Status CheckWritable(const std::string& path, int format, int channels, double rate) {
-    SF_INFO probe{};
-    probe.channels = channels;
-    probe.samplerate = static_cast<int>(std::lround(rate));
-    probe.format = format;
-    if (sf_format_check(&probe))
-        return Status::Ok();
-    char text[200];
-    std::snprintf(text, sizeof(text),
-                  "cannot write '%s': the format cannot hold %d channels at %g Hz", path.c_str(),
-                  channels, rate);
-    return Status::Fail(text);
-}
-
 double PeakOf(const AudioData& audio) {
     double peak = 0;
     for (const auto& channel : audio.channels)
@@ -64,7 +48,7 @@ double PeakOf(const AudioData& audio) {
 
 Status RunRender(const RenderOptions& options) {
     std::error_code ec;
-    if (std::filesystem::is_directory(options.output, ec))
+    if (std::filesystem::is_directory(PathFromUtf8(options.output), ec))
         return Status::Fail("the output '" + options.output + "' is a folder");
     AudioData input;
     if (Status s = LoadInput(options, input); !s)

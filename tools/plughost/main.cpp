@@ -1,5 +1,8 @@
 #include "tools/plughost/CommandLine.h"
 #include "tools/plughost/Commands.h"
+#include "tools/plughost/ProgramArguments.h"
+#include "tools/plughost/Terminal.h"
+#include "tools/plughost/response/ResponseCommand.h"
 
 #include <cstdio>
 #include <cstring>
@@ -18,7 +21,11 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "editor") == 0)
         return RunEditorCommand(argc - 1, argv + 1);
 #endif
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    UseUtf8Console();
+    const std::vector<std::string> args = ProgramArguments(argc, argv);
+    // The response command reads its own arguments.
+    if (!args.empty() && args[0] == "response")
+        return RunResponseCommand(args);
     CommandLine commandLine;
     if (Status s = ParseCommandLine(args, commandLine); !s) {
         std::fprintf(stderr, "plughost: %s\n", s.message().c_str());

@@ -1,0 +1,56 @@
+// Audio files where the build has no libsndfile: WAV only, read and written by WavFile.
+#include "tools/plughost/AudioFile.h"
+
+#include "tools/plughost/FileBytes.h"
+#include "tools/plughost/WavFile.h"
+
+namespace plughost {
+
+namespace {
+
+// A WAV file's size field is 32 bits.
+constexpr std::int64_t kMaxWavBytes = std::int64_t{1} << 32;
+
+} // namespace
+
+Status ReadAudioFile(const std::string& path, AudioData& out) {
+    std::vector<std::uint8_t> bytes;
+    if (Status s = ReadFileBytes(path, bytes, kMaxWavBytes, "audio "); !s)
+        return s;
+    out = {};
+    return DecodeWav(bytes, path, out);
+}
+
+int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int sourceFormat) {
+    int container = requestedContainer;
+    if (container == 0)
+        container = ContainerForName(ExtensionOf(outPath));
+    if (container == 0)
+        container = format::kWav;
+    const int encoding = format::Encoding(sourceFormat);
+    if (container == format::kWav && format::Container(sourceFormat) == format::kWav &&
+        WavHolds(encoding))
+        return container | encoding;
+    return container | (container == format::kFlac ? format::kPcm24 : format::kFloat);
+}
+
+Status CheckWritable(const std::string& path, int format, int channels, double rate) {
+    if (format::Container(format) != format::kWav || !WavHolds(format::Encoding(format)))
+        return Status::Fail("cannot write '" + path + "': this build of plughost writes only WAV");
+    if (channels < 1 || !(rate >= 1 && rate <= 4294967295.0))
+        return Status::Fail("cannot write '" + path + "': a WAV file cannot hold " +
+                            std::to_string(channels) + " channels at this rate");
+    return Status::Ok();
+}
+
+Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio, int format,
+                                WriteReport& report) {
+    if (Status s = CheckWritable(path, format, audio.ChannelCount(), audio.sampleRate); !s)
+        return s;
+    std::vector<std::uint8_t> bytes;
+    if (Status s = EncodeWav(audio, format::Encoding(format), path, bytes, report); !s)
+        return s;
+    return WriteFileAtomically(path, bytes);
+}
+
+} // namespace plughost
