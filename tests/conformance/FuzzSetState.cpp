@@ -2,8 +2,9 @@
 // bytes, delivered in any pieces and failing at any read, into values inside their ranges;
 // the component's setState must keep answering kNotImplemented.
 //
-// Input: byte 0 is the most a read delivers (0: all asked), byte 1 the number of reads that
-// succeed before every further one fails (255: none fails), the rest is the stream.
+// Input: byte 0 is the most a read delivers (0: all asked; with bit 7 set a short block is
+// processed afterwards), byte 1 the number of reads that succeed before every further one
+// fails (255: none fails), the rest is the stream.
 #include "engine/Sorvel.h"
 #include "vst3/hosting/MemoryStream.h"
 
@@ -56,7 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2)
         return 0;
     Sorvel& plugin = Plugin();
-    const int32 bytesPerCall = data[0];
+    const int32 bytesPerCall = data[0] & 0x7F;
+    const bool processAfterwards = (data[0] & 0x80) != 0;
     const int32 failAfter = data[1] == 255 ? -1 : data[1];
     std::vector<uint8> bytes(data + 2, data + size);
 
@@ -78,6 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(controller.getState(saved.get()) == kResultOk);
     Check(saved->data().size() == 8u * plugin.NParams() + 4);
 
+    if (!processAfterwards)
+        return 0;
     // A short block through the state just loaded: the output must stay finite.
     double left[16], right[16];
     for (int n = 0; n < 16; ++n)
