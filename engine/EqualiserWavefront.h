@@ -12,6 +12,10 @@
 
 namespace {
 
+// Wide: the steps where every section is busy run with two sections of both channels in each
+// four-lane vector, section 2j and 2j + 1 in vector j (an eighth section that nobody reads
+// fills the last one); the value passed from one vector to the next crosses a lane boundary.
+template <bool Wide>
 class EqualiserWavefront {
   public:
     void Load(const BiquadSection (&eq)[EqBandCount][ChannelCount]) {
@@ -42,13 +46,17 @@ class EqualiserWavefront {
         int at = 0;
         for (; at < last && at < count; ++at)
             step(at, 0, at);
-        for (; at < count; ++at) {
+        if constexpr (Wide) {
+            at = RunWide(s, carry, stream, at, count);
+        } else {
+            for (; at < count; ++at) {
 #pragma GCC unroll 7
-            for (int band = last; band >= 0; --band) {
-                const Pair in = band == 0 ? ThroughSingle(Load(stream, at)) : carry[band - 1];
-                carry[band] = s[band].ProcessRounded(in);
+                for (int band = last; band >= 0; --band) {
+                    const Pair in = band == 0 ? ThroughSingle(Load(stream, at)) : carry[band - 1];
+                    carry[band] = s[band].ProcessRounded(in);
+                }
+                std::memcpy(stream + 2 * (at - last), &carry[last], sizeof(Pair));
             }
-            std::memcpy(stream + 2 * (at - last), &carry[last], sizeof(Pair));
         }
         for (; at < count + last; ++at)
             step(at, at - count + 1 > 0 ? at - count + 1 : 0, at < last ? at : last);
@@ -57,6 +65,58 @@ class EqualiserWavefront {
     }
 
   private:
+    using Quad = Doubles<4>;
+    static constexpr int Vectors = (EqBandCount + 1) / 2;
+
+    static Quad Join(Pair low, Pair high) { return __builtin_shufflevector(low, high, 0, 1, 2, 3); }
+    static Pair Low(Quad v) { return __builtin_shufflevector(v, v, 0, 1); }
+    static Pair High(Quad v) { return __builtin_shufflevector(v, v, 2, 3); }
+
+    // The steady steps from at on; returns where they stopped.
+    static int RunWide(SectionLanes<Pair> (&s)[EqBandCount], Pair (&carry)[EqBandCount],
+                       double* stream, int at, int count) {
+        constexpr int last = EqBandCount - 1;
+        if (at >= count)
+            return at;
+        SectionLanes<Pair> idle = {};
+        idle.a0 = Pair{1.0, 1.0};
+        SectionLanes<Quad> q[Vectors];
+        Quad c[Vectors];
+        for (int j = 0; j < Vectors; ++j) {
+            const SectionLanes<Pair>& lo = s[2 * j];
+            const SectionLanes<Pair>& hi = 2 * j + 1 < EqBandCount ? s[2 * j + 1] : idle;
+            q[j] = {Join(lo.a0, hi.a0), Join(lo.a1, hi.a1), Join(lo.a2, hi.a2),
+                    Join(lo.b1, hi.b1), Join(lo.b2, hi.b2), Join(lo.z1, hi.z1),
+                    Join(lo.z2, hi.z2)};
+            c[j] = Join(carry[2 * j], 2 * j + 1 < EqBandCount ? carry[2 * j + 1] : Pair{});
+        }
+        for (; at < count; ++at) {
+            const Pair x = ThroughSingle(Load(stream, at));
+            Quad in[Vectors];
+            in[0] = Join(x, Low(c[0]));
+#pragma GCC unroll 4
+            for (int j = 1; j < Vectors; ++j)
+                in[j] = __builtin_shufflevector(c[j - 1], c[j], 2, 3, 4, 5);
+#pragma GCC unroll 4
+            for (int j = 0; j < Vectors; ++j)
+                c[j] = q[j].ProcessRounded(in[j]);
+            const Pair out = Low(c[Vectors - 1]);
+            std::memcpy(stream + 2 * (at - last), &out, sizeof out);
+        }
+        for (int j = 0; j < Vectors; ++j) {
+            const SectionLanes<Quad>& v = q[j];
+            s[2 * j].z1 = Low(v.z1);
+            s[2 * j].z2 = Low(v.z2);
+            carry[2 * j] = Low(c[j]);
+            if (2 * j + 1 < EqBandCount) {
+                s[2 * j + 1].z1 = High(v.z1);
+                s[2 * j + 1].z2 = High(v.z2);
+                carry[2 * j + 1] = High(c[j]);
+            }
+        }
+        return at;
+    }
+
     static Pair Load(const double* stream, int at) {
         Pair v;
         std::memcpy(&v, stream + 2 * at, sizeof v);

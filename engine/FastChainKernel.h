@@ -229,7 +229,7 @@ class FastChainKernel {
     const ChainBlock& block;
     SectionLanes<Pair> satPeak;
     SectionLanes<Pair> outPeak;
-    EqualiserWavefront equaliser;
+    EqualiserWavefront<FrameLanes == 2> equaliser;
     ChunkBuffers buffers;
 };
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include <emmintrin.h>
 #if defined(__AVX2__)
 #include <immintrin.h>
 #endif
@@ -91,10 +92,19 @@ inline V PerChannel(const double (&channels)[2]) {
     return v;
 }
 
+// Rounded to single precision and back, as BiquadSection does.
 template <class V>
 inline V ThroughSingle(V x) {
-    using Floats = typename LaneTypes<LaneCount<V>>::Floats;
-    return __builtin_convertvector(__builtin_convertvector(x, Floats), V);
+#if defined(__AVX2__)
+    if constexpr (LaneCount<V> == 4)
+        return reinterpret_cast<V>(_mm256_cvtps_pd(_mm256_cvtpd_ps(reinterpret_cast<__m256d>(x))));
+#endif
+    if constexpr (LaneCount<V> == 2) {
+        return reinterpret_cast<V>(_mm_cvtps_pd(_mm_cvtpd_ps(reinterpret_cast<__m128d>(x))));
+    } else {
+        using Floats = typename LaneTypes<LaneCount<V>>::Floats;
+        return __builtin_convertvector(__builtin_convertvector(x, Floats), V);
+    }
 }
 
 // Both halves of the curve in one table, PositiveCurve first, so that the sign bit becomes an
