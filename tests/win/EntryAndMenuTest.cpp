@@ -1,0 +1,146 @@
+#include "WinEditorFixture.h"
+
+#include "graphics/IPopupMenu.h"
+
+#include <string>
+#include <vector>
+
+// The text box and the popup menu of IGraphicsWin, driven by the messages a user's typing,
+// clicking and menu keys produce.
+namespace {
+
+HWND EntryBox(HWND editor) {
+    return GetDlgItem(editor, IGraphicsWin::kEntryControlId);
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[64] = {};
+    GetWindowTextW(window, text, 64);
+    return text;
+}
+
+void Type(HWND box, const char* characters) {
+    for (const char* c = characters; *c; ++c)
+        SendMessageW(box, WM_CHAR, WPARAM(static_cast<unsigned char>(*c)), 1);
+}
+
+// What the menu showed, collected from inside its modal loop.
+struct MenuSeen {
+    std::vector<std::wstring> labels;
+    std::vector<UINT> submenuIds;
+    std::vector<WPARAM> keys; // played into the menu once it is seen
+};
+MenuSeen* seen = nullptr;
+
+void CALLBACK ReadAndChoose(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (!menuWindow || !seen)
+        return;
+    KillTimer(nullptr, timer);
+    auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t label[64] = {};
+        GetMenuStringW(menu, UINT(i), label, 64, MF_BYPOSITION);
+        seen->labels.push_back(label);
+        if (HMENU sub = GetSubMenu(menu, i))
+            for (int j = 0; j < GetMenuItemCount(sub); ++j)
+                seen->submenuIds.push_back(GetMenuItemID(sub, j));
+    }
+    for (WPARAM key : seen->keys) {
+        PostMessageW(menuWindow, WM_KEYDOWN, key, 0);
+        PostMessageW(menuWindow, WM_KEYUP, key, 0);
+    }
+}
+
+} // namespace
+
+TEST_F(WinEditorTest, TextEntryAppliesOrDiscardsOnTheNextTick) {
+    ASSERT_NE(editor->OpenWindow(host->Handle()), nullptr);
+    PumpMessages(100);
+    IControl* knob = editor->GetControl(kKnob);
+    ICoreParameter* gain = plug.GetParam(0);
+    auto open = [&] {
+        editor->PromptForParameterValue(knob, gain, knob->Rect());
+        HWND box = EntryBox(Window());
+        EXPECT_NE(box, nullptr);
+        EXPECT_EQ(GetFocus(), box);
+        EXPECT_EQ(editor->Entry().State(), EntryTyping);
+        return box;
+    };
+    {
+        SCOPED_TRACE("the value in the box, letters refused, Enter applies on the tick");
+        HWND box = open();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(TextOf(box), L"0.00");
+        Type(box, "x-1.5y");
+        EXPECT_EQ(TextOf(box), L"-1.5");
+        SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+        EXPECT_EQ(gain->value, 0.0) << "nothing before the tick";
+        PumpMessages(120);
+        EXPECT_EQ(EntryBox(Window()), nullptr);
+        EXPECT_EQ(gain->value, -1.5);
+    }
+    {
+        SCOPED_TRACE("a second entry while one is open is ignored");
+        HWND box = open();
+        editor->PromptForParameterValue(knob, gain, PixelRect{0, 0, 50, 20});
+        EXPECT_EQ(EntryBox(Window()), box);
+        SCOPED_TRACE("escape discards");
+        Type(box, "9");
+        SendMessageW(box, WM_KEYDOWN, VK_ESCAPE, 0);
+        PumpMessages(120);
+        EXPECT_EQ(EntryBox(Window()), nullptr);
+        EXPECT_EQ(gain->value, -1.5);
+    }
+    {
+        SCOPED_TRACE("a click in the editor while the box has the focus discards, after ticks");
+        HWND box = open();
+        Type(box, "7");
+        PumpMessages(120);
+        ASSERT_EQ(EntryBox(Window()), box) << "ticks alone close nothing";
+        SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, At(150, 80));
+        PumpMessages(120);
+        EXPECT_EQ(EntryBox(Window()), nullptr);
+        EXPECT_EQ(gain->value, -1.5);
+    }
+    {
+        SCOPED_TRACE("the box losing the focus to another window applies");
+        HWND box = open();
+        Type(box, "3");
+        SetFocus(Hwnd(host->Handle()));
+        PumpMessages(120);
+        EXPECT_EQ(EntryBox(Window()), nullptr);
+        EXPECT_EQ(gain->value, 3.0);
+    }
+}
+
+TEST_F(WinEditorTest, PopupMenuNumbersDepthFirstAndReturnsTheChoice) {
+    ASSERT_NE(editor->OpenWindow(host->Handle()), nullptr);
+    PumpMessages(100);
+    // a, b, c > [p, q], with two-digit numbering in the top menu
+    auto* sub = new IPopupMenu;
+    sub->AddItem("p");
+    sub->AddItem("q");
+    IPopupMenu top;
+    top.SetPrefix(IPopupMenu::PrefixTwoDigits);
+    top.AddItem("a");
+    top.AddItem("b");
+    top.AddItem("c", 0, sub);
+
+    MenuSeen picked;
+    picked.keys = {VK_DOWN, VK_DOWN, VK_RETURN};
+    seen = &picked;
+    SetTimer(nullptr, 0, 50, ReadAndChoose);
+    IPopupMenu* chosen = editor->PopupMenuAt(top, PixelRect{10, 10, 50, 20});
+    EXPECT_EQ(picked.labels, (std::vector<std::wstring>{L"01: a", L"02: b", L"03: c"}));
+    EXPECT_EQ(picked.submenuIds, (std::vector<UINT>{3, 4})) << "the submenu continues the count";
+    EXPECT_EQ(chosen, &top);
+    EXPECT_EQ(top.ChosenItem(), 1);
+
+    MenuSeen dismissed;
+    dismissed.keys = {VK_ESCAPE};
+    seen = &dismissed;
+    SetTimer(nullptr, 0, 50, ReadAndChoose);
+    EXPECT_EQ(editor->PopupMenuAt(top, PixelRect{10, 10, 50, 20}), nullptr);
+    seen = nullptr;
+}
