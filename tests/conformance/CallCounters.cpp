@@ -37,11 +37,35 @@ thread_local bool watching = false;
 thread_local CallCounters::Counts counts;
 thread_local pthread_mutex_t* seen[4];
 thread_local bool isAudioThread = false;
+thread_local int role = 0;
 thread_local int timedDepth = 0;
 thread_local double timedSince = 0.0;
 
 std::atomic<pthread_mutex_t*> timedMutex{nullptr};
 std::atomic<uint64_t> audioWaitNs{0}, otherHoldNs{0}, audioLocks{0}, otherLocks{0};
+std::atomic<uint64_t> roleHoldNs[CallCounters::kRoles], holdsOverMs{0};
+// Counts by the power of two just above the time in nanoseconds.
+std::atomic<uint64_t> waitHistogram[64], holdHistogram[64];
+
+void Tally(std::atomic<uint64_t>* histogram, uint64_t ns) {
+    int bucket = 0;
+    while (bucket < 63 && (uint64_t(1) << bucket) < ns)
+        ++bucket;
+    ++histogram[bucket];
+}
+
+double Percentile999Ms(const std::atomic<uint64_t>* histogram) {
+    uint64_t total = 0;
+    for (int i = 0; i < 64; ++i)
+        total += histogram[i].load();
+    uint64_t seen = 0;
+    for (int i = 0; i < 64; ++i) {
+        seen += histogram[i].load();
+        if (total > 0 && seen * 1000 >= total * 999)
+            return static_cast<double>(uint64_t(1) << i) / 1e6;
+    }
+    return 0.0;
+}
 
 uint64_t NowNs() {
     timespec t;
@@ -122,12 +146,21 @@ Counts End() {
 }
 
 void TimeMutex(pthread_mutex_t* mutex) {
-    audioWaitNs = otherHoldNs = audioLocks = otherLocks = 0;
+    audioWaitNs = otherHoldNs = audioLocks = otherLocks = holdsOverMs = 0;
+    for (std::atomic<uint64_t>& hold : roleHoldNs)
+        hold = 0;
+    for (int i = 0; i < 64; ++i)
+        waitHistogram[i] = holdHistogram[i] = 0;
     timedMutex = mutex;
 }
 
 void MarkAudioThread() {
     isAudioThread = true;
+    role = 0;
+}
+
+void MarkThread(int newRole) {
+    role = newRole > 0 && newRole < kRoles ? newRole : 0;
 }
 
 LockTimes StopTiming() {
@@ -137,6 +170,11 @@ LockTimes StopTiming() {
     times.longestOtherHoldMs = otherHoldNs.load() / 1e6;
     times.audioLocks = audioLocks.load();
     times.otherLocks = otherLocks.load();
+    for (int i = 0; i < kRoles; ++i)
+        times.longestHoldMs[i] = roleHoldNs[i].load() / 1e6;
+    times.otherHoldsOverMs = holdsOverMs.load();
+    times.audioWait999Ms = Percentile999Ms(waitHistogram);
+    times.otherHold999Ms = Percentile999Ms(holdHistogram);
     return times;
 }
 
@@ -154,6 +192,7 @@ int pthread_mutex_lock(pthread_mutex_t* mutex) {
     if (isAudioThread) {
         ++audioLocks;
         RaiseTo(audioWaitNs, got - asked);
+        Tally(waitHistogram, got - asked);
     } else if (timedDepth++ == 0) {
         ++otherLocks;
         timedSince = static_cast<double>(got);
@@ -163,8 +202,14 @@ int pthread_mutex_lock(pthread_mutex_t* mutex) {
 
 int pthread_mutex_unlock(pthread_mutex_t* mutex) {
     if (!isAudioThread && timedDepth > 0 && mutex == timedMutex.load(std::memory_order_relaxed) &&
-        --timedDepth == 0)
-        RaiseTo(otherHoldNs, NowNs() - static_cast<uint64_t>(timedSince));
+        --timedDepth == 0) {
+        const uint64_t held = NowNs() - static_cast<uint64_t>(timedSince);
+        RaiseTo(otherHoldNs, held);
+        RaiseTo(roleHoldNs[role], held);
+        Tally(holdHistogram, held);
+        if (held > 1000000)
+            ++holdsOverMs;
+    }
     return RealUnlock(mutex);
 }
 
