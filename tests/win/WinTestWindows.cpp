@@ -112,10 +112,13 @@ void PumpMessages(int ms) {
     }
 }
 
+// A process with windows always owns some of each; none means the system keeps no count.
 int GdiObjects() {
-    return int(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+    const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    return count > 0 ? int(count) : -1;
 }
 
 int UserObjects() {
-    return int(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+    const DWORD count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    return count > 0 ? int(count) : -1;
 }

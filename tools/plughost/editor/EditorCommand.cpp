@@ -1,8 +1,12 @@
 #include "tools/plughost/editor/EditorCommand.h"
 
 #include "tools/plughost/editor/EditorOptions.h"
-#include "tools/plughost/editor/EditorSession.h"
 #include "tools/plughost/editor/PngFile.h"
+#ifdef _WIN32
+#include "tools/plughost/editor/win/EditorSession.h"
+#else
+#include "tools/plughost/editor/EditorSession.h"
+#endif
 
 #include <algorithm>
 #include <cstdio>
@@ -74,9 +78,10 @@ int RunSession(const EditorOptions& options) {
 
     if (session.AbandonedHandlers() > 0)
         return Fail("editor: the plug-in left " + std::to_string(session.AbandonedHandlers()) +
-                    " run-loop handlers registered after its view was removed");
+                    " handlers or windows behind after its view was removed");
     if (ToolWindow::ErrorCount() > 0)
-        return Fail("editor: " + std::to_string(ToolWindow::ErrorCount()) + " X errors");
+        return Fail("editor: " + std::to_string(ToolWindow::ErrorCount()) +
+                    " window-system errors");
     return 0;
 }
 

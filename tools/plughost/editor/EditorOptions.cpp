@@ -117,11 +117,12 @@ const char* EditorUsageText() {
     return "usage: plughost editor BUNDLE [--screenshot FILE.png [--after MS]]\n"
            "                              [--click X,Y] [--drag X,Y,DX,DY] [--wheel X,Y,NOTCHES]\n"
            "                              [--timeout MS]\n"
-           "Opens the plug-in's editor in a window of its own (X11, $DISPLAY). Clicks, drags\n"
-           "and wheel turns are played in the order given, through the XTEST extension, at\n"
-           "editor coordinates. --screenshot writes the window to a PNG file MS milliseconds\n"
-           "(default 500) after the last action, then closes the editor; without it the editor\n"
-           "stays open until its window is closed or --timeout ends it. Every edit the plug-in\n"
+           "Opens the plug-in's editor in a window of its own (X11 on $DISPLAY, or Win32).\n"
+           "Clicks, drags and wheel turns are played in the order given, through the XTEST\n"
+           "extension or SendInput, at editor coordinates. --screenshot writes the window to a\n"
+           "PNG file MS milliseconds (default 500) after the last action, then closes the\n"
+           "editor; without it the editor stays open until its window is closed or --timeout\n"
+           "ends it. Every edit the plug-in\n"
            "reports to the host is printed: 'beginEdit ID', 'performEdit ID VALUE', 'endEdit "
            "ID'.\n";
 }

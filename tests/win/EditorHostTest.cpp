@@ -1,0 +1,196 @@
+#include "WinTestWindows.h"
+
+#include "../x11/EditorReference.h"
+#include "engine/SorvelParameters.h"
+#include "tools/plughost/editor/EditorCommand.h"
+#include "tools/plughost/editor/PngFile.h"
+#include "tools/plughost/editor/win/EditorSession.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+// The Windows bundle, loaded through its entry points, its editor placed in a window of the
+// tool's as a Windows host places it, and driven by real input (SendInput).
+using plughost::editor::EditorAction;
+using plughost::editor::EditorSession;
+using plughost::editor::RgbImage;
+using Steinberg::Hosting::HandlerCall;
+
+namespace {
+
+constexpr int kMsControl = 4;
+constexpr int kLinkControl = 3;
+constexpr int kHighFreqLControl = 7;
+constexpr int kHighGainLControl = 19;
+constexpr int kDriveControl = 33;
+
+std::string Describe(const std::vector<HandlerCall>& calls) {
+    static const char* const names[] = {"begin", "perform", "end", "restart", "menu", "popup"};
+    std::ostringstream text;
+    for (const HandlerCall& call : calls) {
+        text << names[call.kind] << ' ' << call.id;
+        if (call.kind == HandlerCall::performEdit)
+            text << ' ' << call.value;
+        text << "; ";
+    }
+    return text.str();
+}
+
+} // namespace
+
+class WinEditorHostTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        REQUIRE_GUI();
+        std::string error;
+        ASSERT_TRUE(session.LoadPlugin(SORVEL_BUNDLE, error)) << error;
+        ASSERT_TRUE(session.OpenEditor(error)) << error;
+        session.RunFor(300);
+    }
+    void TearDown() override {
+        session.Close();
+        EXPECT_EQ(session.AbandonedHandlers(), 0);
+    }
+
+    void Play(EditorAction::Kind kind, int control, int dx = 0, int dy = 0, int notches = 0) {
+        const ControlSpot spot = SorvelControlSpot(control);
+        EditorAction action{kind, spot.x, spot.y, dx, dy, notches};
+        std::string error;
+        ASSERT_TRUE(session.Perform(action, error)) << error;
+    }
+    std::string TakeCalls() {
+        std::vector<HandlerCall> calls = session.Effect().Handler().getCalls();
+        allCalls.insert(allCalls.end(), calls.begin(), calls.end());
+        session.Effect().Handler().clearCalls();
+        return Describe(calls);
+    }
+    double HostValue(int param) {
+        return session.Effect().Controller()->getParamNormalized(Steinberg::Vst::ParamID(param));
+    }
+    // The window shows exactly what the graphics library draws for the host's values.
+    void ExpectScreenMatchesValues() {
+        session.RunFor(150);
+        RgbImage shot;
+        std::string error;
+        ASSERT_TRUE(session.Capture(shot, error)) << error;
+        EXPECT_EQ(DescribeDifference(shot, DrawSorvelEditor(HostValues(
+                                               session.Effect().Controller(), allCalls))),
+                  "");
+    }
+
+    EditorSession session;
+    std::vector<HandlerCall> allCalls;
+};
+
+TEST_F(WinEditorHostTest, ShowsTheDrawingAndTakesGestures) {
+    EXPECT_EQ(session.EditorWidth(), 1156);
+    EXPECT_EQ(session.EditorHeight(), 456);
+    {
+        SCOPED_TRACE("the first screen");
+        ExpectScreenMatchesValues();
+    }
+    {
+        SCOPED_TRACE("the MS switch: on by default, a click turns it off");
+        Play(EditorAction::Click, kMsControl);
+        EXPECT_EQ(TakeCalls(), Describe({{HandlerCall::beginEdit, kMidSide, 0},
+                                         {HandlerCall::performEdit, kMidSide, 0.0},
+                                         {HandlerCall::endEdit, kMidSide, 0}}));
+        ExpectScreenMatchesValues();
+    }
+    {
+        SCOPED_TRACE("a three-position selector, clicked twice");
+        Play(EditorAction::Click, kHighFreqLControl);
+        Play(EditorAction::Click, kHighFreqLControl);
+        EXPECT_EQ(TakeCalls(), Describe({{HandlerCall::beginEdit, kHighFreqL, 0},
+                                         {HandlerCall::performEdit, kHighFreqL, 0.5},
+                                         {HandlerCall::endEdit, kHighFreqL, 0},
+                                         {HandlerCall::beginEdit, kHighFreqL, 0},
+                                         {HandlerCall::performEdit, kHighFreqL, 1.0},
+                                         {HandlerCall::endEdit, kHighFreqL, 0}}));
+        ExpectScreenMatchesValues();
+    }
+    {
+        SCOPED_TRACE("the drive knob dragged up 40 pixels: one gesture, rising to 40 / (4 h)");
+        const double before = HostValue(kDrive);
+        Play(EditorAction::Drag, kDriveControl, 0, -40);
+        const std::vector<HandlerCall> calls = session.Effect().Handler().getCalls();
+        const std::string described = TakeCalls();
+        ASSERT_GE(calls.size(), 3u) << described;
+        EXPECT_EQ(calls.front().kind, HandlerCall::beginEdit) << described;
+        EXPECT_EQ(calls.back().kind, HandlerCall::endEdit) << described;
+        const int height = SorvelControlSpot(kDriveControl).height;
+        EXPECT_NEAR(calls[calls.size() - 2].value, before + 40.0 / (4.0 * height), 1e-9)
+            << described;
+        ExpectScreenMatchesValues();
+    }
+    {
+        SCOPED_TRACE("two wheel notches up over a gain knob: a gesture each, 0.01 apiece");
+        const double before = HostValue(kHighGainL);
+        Play(EditorAction::Wheel, kHighGainLControl, 0, 0, 2);
+        EXPECT_EQ(TakeCalls(), Describe({{HandlerCall::beginEdit, kHighGainL, 0},
+                                         {HandlerCall::performEdit, kHighGainL, before + 0.01},
+                                         {HandlerCall::endEdit, kHighGainL, 0},
+                                         {HandlerCall::beginEdit, kHighGainL, 0},
+                                         {HandlerCall::performEdit, kHighGainL, before + 0.02},
+                                         {HandlerCall::endEdit, kHighGainL, 0}}));
+        ExpectScreenMatchesValues();
+    }
+}
+
+TEST_F(WinEditorHostTest, OpensAndClosesAHundredTimesAndSurvivesThePluginGoing) {
+    const int gdi = GdiObjects();
+    const int user = UserObjects();
+    for (int i = 0; i < 100; ++i) {
+        session.CloseEditor();
+        ASSERT_EQ(session.EditorWindow(), nullptr) << "after closing " << i;
+        std::string error;
+        ASSERT_TRUE(session.OpenEditor(error)) << i << ": " << error;
+        session.RunFor(i % 10 == 0 ? 60 : 0);
+    }
+    session.CloseEditor();
+    EXPECT_EQ(GdiObjects(), gdi);
+    EXPECT_EQ(UserObjects(), user);
+    std::string error;
+    ASSERT_TRUE(session.OpenEditor(error)) << error;
+    ExpectScreenMatchesValues();
+
+    Play(EditorAction::Click, kMsControl);
+    session.DestroyPluginWithEditorOpen();
+    EXPECT_EQ(session.EditorWindow(), nullptr) << "the editor's window outlived it";
+    EXPECT_TRUE(session.RunFor(200)) << "a tick after the plug-in went";
+}
+
+TEST(WinEditorCommand, PlaysAClickPrintsTheEditsAndWritesTheScreenshot) {
+    REQUIRE_GUI();
+    const std::string png =
+        (std::filesystem::temp_directory_path() / "sorvel-editor-command.png").string();
+    const ControlSpot link = SorvelControlSpot(kLinkControl);
+    std::vector<std::string> args = {"editor",
+                                     SORVEL_BUNDLE,
+                                     "--click",
+                                     std::to_string(link.x) + "," + std::to_string(link.y),
+                                     "--screenshot",
+                                     png,
+                                     "--after",
+                                     "200"};
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(arg.data());
+    testing::internal::CaptureStdout();
+    const int status = RunEditorCommand(int(argv.size()), argv.data());
+    const std::string printed = testing::internal::GetCapturedStdout();
+    ASSERT_EQ(status, 0);
+    EXPECT_EQ(printed, "beginEdit 16\nperformEdit 16 1.000000\nendEdit 16\n");
+
+    RgbImage shot;
+    std::string error;
+    ASSERT_TRUE(plughost::editor::ReadPngFile(png, shot, error)) << error;
+    std::filesystem::remove(png);
+    plughost::editor::EffectInstance fresh;
+    ASSERT_TRUE(fresh.Create(SORVEL_BUNDLE, error)) << error;
+    std::vector<double> values = HostValues(fresh.Controller(), {});
+    values[16] = 1.0;
+    EXPECT_EQ(DescribeDifference(shot, DrawSorvelEditor(values)), "");
+}
