@@ -9,6 +9,14 @@
 
 namespace {
 
+// Windows keeps a system bitmap's pixels in a section selected into a drawing context (checked in
+// SysBitmapWinTest.cpp); elsewhere the raster library's allocator provides them.
+#ifdef _WIN32
+constexpr bool kPixelsInDrawingContext = true;
+#else
+constexpr bool kPixelsInDrawingContext = false;
+#endif
+
 bool RefuseReallocation(size_t, bool resizing) {
     return resizing;
 }
@@ -108,7 +116,7 @@ TEST(MemBitmap, AllocationFailureFallsBackOrEmpties) {
 
 TEST(SysBitmap, OnlyGrowsAndKeepsRowsContiguous) {
     LICE_SysBitmap bitmap(10, 3);
-    EXPECT_EQ(bitmap.DeviceContext(), nullptr);
+    EXPECT_EQ(bitmap.DeviceContext() != nullptr, kPixelsInDrawingContext);
     EXPECT_FALSE(bitmap.IsFlipped());
     EXPECT_EQ(bitmap.RowSpan(), 12);
     ASSERT_NE(bitmap.Bits(), nullptr);
@@ -135,7 +143,7 @@ TEST(SysBitmap, OnlyGrowsAndKeepsRowsContiguous) {
     EXPECT_FALSE(bitmap.Resize(-3, -3));
     EXPECT_EQ(bitmap.Width(), 0) << "a negative size never shows";
 
-    {
+    if (!kPixelsInDrawingContext) {
         VetoScope veto(RefuseEverything);
         EXPECT_TRUE(bitmap.Resize(8, 8));
         EXPECT_EQ(bitmap.Bits(), nullptr);

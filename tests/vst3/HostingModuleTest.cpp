@@ -1,11 +1,10 @@
-// Loading bundles the way a Linux host does, including the ways it fails.
+// Loading bundles the way a host does, including the ways it fails.
 #include "vst3/hosting/Module.h"
+#include "vst3/hosting/ModuleLibrary.h"
 #include "vst3/sdk/IComponent.h"
 #include "vst3/sdk/IPtr.h"
 
 #include <gtest/gtest.h>
-
-#include <dlfcn.h>
 
 #include <string>
 
@@ -21,20 +20,21 @@ std::string bundle(const char* name) {
 // Keeps the binary mapped after the Module unloads it, so its counters stay readable.
 struct BundleProbe {
     explicit BundleProbe(const std::string& bundlePath)
-        : handle(dlopen(Module::binaryPathForBundle(bundlePath).c_str(), RTLD_NOW)) {}
+        : handle(ModuleLibrary::open(Module::binaryPathForBundle(bundlePath), reason)) {}
     ~BundleProbe() {
         if (handle)
-            dlclose(handle);
+            ModuleLibrary::close(handle);
     }
     void read(int& entries, int& exits, int& factories) const {
         using Counters = void (*)(int*);
         int c[3] = {-1, -1, -1};
-        if (auto fn = reinterpret_cast<Counters>(dlsym(handle, "TestBundleCounters")))
+        if (auto fn = reinterpret_cast<Counters>(ModuleLibrary::symbol(handle, "TestBundleCounters")))
             fn(c);
         entries = c[0];
         exits = c[1];
         factories = c[2];
     }
+    std::string reason;
     void* handle;
 };
 
@@ -43,7 +43,7 @@ struct BundleProbe {
 TEST(HostingModule, LoadsABundleAndUnloadsItInOrder) {
     const std::string path = bundle("GoodBundle");
     BundleProbe probe(path);
-    ASSERT_NE(probe.handle, nullptr) << dlerror();
+    ASSERT_NE(probe.handle, nullptr) << probe.reason;
     int entries, exits, factories;
     {
         std::string error;
@@ -83,17 +83,21 @@ TEST(HostingModule, RefusesBrokenBundlesWithAReason) {
         EXPECT_FALSE(Module::load(bundle("Nowhere"), error));
         EXPECT_NE(error.find("not a VST 3 bundle folder"), std::string::npos) << error;
     }
-    {
+    if (SMTG_OS_LINUX) {
         SCOPED_TRACE("ModuleExit is mandatory on Linux");
         EXPECT_FALSE(Module::load(bundle("NoExitBundle"), error));
         EXPECT_NE(error.find("does not export ModuleExit"), std::string::npos) << error;
+    } else {
+        SCOPED_TRACE("ExitDll is optional on Windows");
+        EXPECT_TRUE(Module::load(bundle("NoExitBundle"), error)) << error;
     }
     {
-        SCOPED_TRACE("ModuleEntry returning false fails the load before any factory");
+        SCOPED_TRACE("an entry point answering false fails the load before any factory");
         const std::string path = bundle("FailingEntryBundle");
         BundleProbe probe(path);
         EXPECT_FALSE(Module::load(path, error));
-        EXPECT_NE(error.find("ModuleEntry failed"), std::string::npos) << error;
+        const char* failure = SMTG_OS_LINUX ? "ModuleEntry failed" : "InitDll failed";
+        EXPECT_NE(error.find(failure), std::string::npos) << error;
         int entries, exits, factories;
         probe.read(entries, exits, factories);
         EXPECT_EQ(entries, 1);
@@ -107,7 +111,9 @@ TEST(HostingModule, RefusesBrokenBundlesWithAReason) {
 }
 
 TEST(HostingModule, BinaryPathFollowsTheBundleName) {
-    const std::string expected = "/x/Sorvel.vst3/Contents/x86_64-linux/Sorvel.so";
+    const std::string expected = SMTG_OS_LINUX
+                                     ? "/x/Sorvel.vst3/Contents/x86_64-linux/Sorvel.so"
+                                     : "\\x\\Sorvel.vst3\\Contents\\x86_64-win\\Sorvel.vst3";
     EXPECT_EQ(Module::binaryPathForBundle("/x/Sorvel.vst3"), expected);
     EXPECT_EQ(Module::binaryPathForBundle("/x/Sorvel.vst3/"), expected);
     EXPECT_EQ(Module::binaryPathForBundle(""), "");

@@ -48,7 +48,14 @@ SMTG_EXPORT_SYMBOL IPluginFactory* PLUGIN_API GetPluginFactory() {
     return factory;
 }
 
+// The platform's pair of entry points: ModuleEntry and ModuleExit on Linux, InitDll and ExitDll
+// on Windows (which pass no handle).
+#if SMTG_OS_WINDOWS
+SMTG_EXPORT_SYMBOL bool InitDll() {
+    void* handle = &entryCalls;
+#else
 SMTG_EXPORT_SYMBOL bool ModuleEntry(void* handle) {
+#endif
     ++entryCalls;
 #ifdef TEST_BUNDLE_ENTRY_FAILS
     (void)handle;
@@ -59,7 +66,11 @@ SMTG_EXPORT_SYMBOL bool ModuleEntry(void* handle) {
 }
 
 #ifndef TEST_BUNDLE_WITHOUT_MODULE_EXIT
+#if SMTG_OS_WINDOWS
+SMTG_EXPORT_SYMBOL bool ExitDll() {
+#else
 SMTG_EXPORT_SYMBOL bool ModuleExit() {
+#endif
     ++exitCalls;
     return true;
 }

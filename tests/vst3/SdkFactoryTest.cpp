@@ -155,9 +155,11 @@ TEST(SdkFactory, QueryInterfaceRefcountAndHostContext) {
     EXPECT_EQ(factory->queryInterface(FObject::iid, &obj), kNoInterface);
 
     auto context = IPtr<FObject>::adopt(new FObject);
-    EXPECT_EQ(factory->setHostContext(context.get()), kResultTrue);
+    // Only Linux hosts hand the factory a context (for their run loop).
+    const tresult contextResult = SMTG_OS_LINUX ? kResultTrue : kNotImplemented;
+    EXPECT_EQ(factory->setHostContext(context.get()), contextResult);
     EXPECT_EQ(factory->getRunLoop(), nullptr) << "a context without IRunLoop keeps none";
-    EXPECT_EQ(factory->setHostContext(nullptr), kResultTrue);
+    EXPECT_EQ(factory->setHostContext(nullptr), contextResult);
     EXPECT_EQ(context->getRefCount(), 1u);
     EXPECT_EQ(factory->release(), 0u);
 }

@@ -29,8 +29,9 @@ std::string Module::binaryPathForBundle(const std::string& path) {
     if (bundle.stem().empty())
         return {};
     const std::string name = Utf8FromPath(bundle.filename());
-    return Utf8FromPath(bundle / kBundleContentsFolder / ModuleLibrary::architectureFolder() /
-                        PathFromUtf8(ModuleLibrary::binaryFileName(name)));
+    fs::path binary = bundle / kBundleContentsFolder / ModuleLibrary::architectureFolder() /
+                      PathFromUtf8(ModuleLibrary::binaryFileName(name));
+    return Utf8FromPath(binary.make_preferred());
 }
 
 std::unique_ptr<Module> Module::load(const std::string& path, std::string& errorText) {
