@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int ChunkFrames = 32;
+constexpr int ChunkFrames = 64;
 constexpr int History = Oversampler::HistoryCount;
 constexpr int Window = Oversampler::TapCount;
 constexpr int Fresh = Oversampler::NewCount;
