@@ -78,7 +78,8 @@ class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect
     Steinberg::Vst::ParamValue PLUGIN_API
     plainParamToNormalized(ParamID id, Steinberg::Vst::ParamValue plain) override;
     Steinberg::Vst::ParamValue PLUGIN_API getParamNormalized(ParamID id) override;
-    // Changes the core value only: no lock, no engine notification, no editor update.
+    // Changes the core value only (under the plug-in lock): no engine notification, no editor
+    // update.
     tresult PLUGIN_API setParamNormalized(ParamID id, Steinberg::Vst::ParamValue value) override;
     Steinberg::IPlugView* PLUGIN_API createView(Steinberg::FIDString name) override;
 

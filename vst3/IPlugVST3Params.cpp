@@ -26,8 +26,10 @@ ParamValue PLUGIN_API IPlugVST3::plainParamToNormalized(ParamID id, ParamValue p
     return GetParam(static_cast<int>(id))->ToNormalised(plain);
 }
 
-// User-interface thread.
+// User-interface thread; takes the plug-in lock, under which the audio thread writes the same
+// values (automation, the link step, state loads).
 ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id) {
+    PluginLockGuard guard(lock);
     if (IsCoreParameter(id))
         return GetParam(static_cast<int>(id))->GetNormalised();
     if (id == BypassParamId)
@@ -35,13 +37,15 @@ ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id) {
     return 0.0;
 }
 
-// User-interface thread.
+// User-interface thread; takes the plug-in lock for the store only, as the audio thread reads
+// and writes the value under it.
 tresult PLUGIN_API IPlugVST3::setParamNormalized(ParamID id, ParamValue value) {
     if (!IsCoreParameter(id))
         return kResultFalse;
     if (!std::isfinite(value))
         return kResultFalse;
     const double normalised = value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value);
+    PluginLockGuard guard(lock);
     GetParam(static_cast<int>(id))->SetFromNormalised(normalised);
     return kResultOk;
 }

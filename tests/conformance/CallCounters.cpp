@@ -79,9 +79,17 @@ void RaiseTo(std::atomic<uint64_t>& most, uint64_t value) {
     }
 }
 
+std::atomic<long long> live{0};
+
 void CountAllocation() {
+    live.fetch_add(1, std::memory_order_relaxed);
     if (watching)
         ++counts.allocations;
+}
+
+void CountRelease(const volatile void* block) {
+    if (block)
+        live.fetch_sub(1, std::memory_order_relaxed);
 }
 
 void CountIo() {
@@ -109,7 +117,9 @@ F Next(const char* name) {
 void OnMalloc(const volatile void*, size_t) {
     CountAllocation();
 }
-void OnFree(const volatile void*) {}
+void OnFree(const volatile void* block) {
+    CountRelease(block);
+}
 const bool hooksInstalled = __sanitizer_install_malloc_and_free_hooks(&OnMalloc, &OnFree) != 0;
 #else
 const bool hooksInstalled = true;
@@ -133,6 +143,10 @@ namespace CallCounters {
 
 bool Available() {
     return hooksInstalled;
+}
+
+long long LiveAllocations() {
+    return live.load();
 }
 
 void Begin() {
@@ -269,8 +283,14 @@ void* calloc(size_t count, size_t size) {
 }
 
 void* realloc(void* block, size_t size) {
-    CountAllocation();
-    return __libc_realloc(block, size);
+    if (watching)
+        ++counts.allocations;
+    void* moved = __libc_realloc(block, size);
+    if (!block && moved)
+        live.fetch_add(1, std::memory_order_relaxed);
+    else if (block && size == 0)
+        live.fetch_sub(1, std::memory_order_relaxed);
+    return moved;
 }
 
 void* memalign(size_t alignment, size_t size) {
@@ -293,6 +313,7 @@ int posix_memalign(void** out, size_t alignment, size_t size) {
 }
 
 void free(void* block) {
+    CountRelease(block);
     __libc_free(block);
 }
 #endif
@@ -322,18 +343,22 @@ void* operator new[](size_t size, const std::nothrow_t&) noexcept {
 }
 
 void operator delete(void* block) noexcept {
+    CountRelease(block);
     __libc_free(block);
 }
 
 void operator delete[](void* block) noexcept {
+    CountRelease(block);
     __libc_free(block);
 }
 
 void operator delete(void* block, size_t) noexcept {
+    CountRelease(block);
     __libc_free(block);
 }
 
 void operator delete[](void* block, size_t) noexcept {
+    CountRelease(block);
     __libc_free(block);
 }
 #endif

@@ -21,6 +21,8 @@ struct Counts {
 bool Available();
 void Begin();
 Counts End();
+// Heap blocks allocated and not yet freed, by every thread.
+long long LiveAllocations();
 
 // Lock timing of one mutex: the longest wait of the thread marked as the audio thread before
 // it got the mutex, and the longest time any other thread held it (outermost lock to the
