@@ -18,6 +18,8 @@ Status ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes, 
     const std::filesystem::path file = PathFromUtf8(path);
     std::error_code ec;
     const auto status = std::filesystem::status(file, ec);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return Status::Fail("cannot read " + name + ": no such file");
     if (ec)
         return Status::Fail("cannot read " + name + ": " + ec.message());
     if (!std::filesystem::is_regular_file(status))
