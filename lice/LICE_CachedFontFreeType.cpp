@@ -114,4 +114,3 @@ const LICE_CachedFont::Glyph* LICE_CachedFont::GlyphFor(unsigned char character)
     }
     return &glyph;
 }
-

@@ -42,9 +42,8 @@ bool LICE_CachedFont::SetFromFace(const char* faceName, int pixelHeight, int wei
     wchar_t wideName[LF_FACESIZE] = {};
     MultiByteToWideChar(CP_UTF8, 0, faceName, -1, wideName, LF_FACESIZE - 1);
     // A negative height asks for the em size, as FreeType's pixel size does.
-    HFONT font = CreateFontW(-pixelHeight, 0, 0, 0, weight >= FW_BOLD ? FW_BOLD : FW_NORMAL,
-                             italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
-                             CLIP_DEFAULT_PRECIS,
+    HFONT font = CreateFontW(-pixelHeight, 0, 0, 0, weight >= FW_BOLD ? FW_BOLD : FW_NORMAL, italic,
+                             FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
                              antialias ? ANTIALIASED_QUALITY : NONANTIALIASED_QUALITY,
                              DEFAULT_PITCH, wideName);
     HDC dc = font ? CreateCompatibleDC(nullptr) : nullptr;
@@ -108,7 +107,8 @@ const LICE_CachedFont::Glyph* LICE_CachedFont::GlyphFor(unsigned char character)
         uint8_t* out = glyph.coverage.data() + size_t(y) * glyph.width;
         for (int x = 0; x < glyph.width; ++x) {
             if (antialiased)
-                out[x] = static_cast<uint8_t>(row[x] >= kGrayLevels ? 255 : row[x] * 255 / kGrayLevels);
+                out[x] =
+                    static_cast<uint8_t>(row[x] >= kGrayLevels ? 255 : row[x] * 255 / kGrayLevels);
             else
                 out[x] = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
         }

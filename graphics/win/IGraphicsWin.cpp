@@ -81,9 +81,9 @@ void* IGraphicsWin::OpenWindow(void* parent) {
         return nullptr;
     const int rate = frameRate > 0 ? frameRate : kDefaultFrameRate;
     WindowClass::SetRedrawRate(rate);
-    HWND created = CreateWindowExW(0, WindowClass::kName, L"IPlug", WS_CHILD | WS_VISIBLE, x, y, w,
-                                   h, Hwnd(parent), nullptr, static_cast<HINSTANCE>(moduleHandle),
-                                   this);
+    HWND created =
+        CreateWindowExW(0, WindowClass::kName, L"IPlug", WS_CHILD | WS_VISIBLE, x, y, w, h,
+                        Hwnd(parent), nullptr, static_cast<HINSTANCE>(moduleHandle), this);
     if (!created) {
         WindowClass::Release();
         return nullptr;
@@ -172,8 +172,7 @@ void IGraphicsWin::ResizeEditor(int newWidth, int newHeight) {
     // Formats 1 (VST 3) and 3 have their host resize its own windows when asked.
     const int format = plug ? plug->GetFormatCode() : -1;
     HWND parent = GetParent(Hwnd(window));
-    if (format != 1 && format != 3 && parent &&
-        (GetWindowLongPtrW(parent, GWL_STYLE) & WS_CHILD)) {
+    if (format != 1 && format != 3 && parent && (GetWindowLongPtrW(parent, GWL_STYLE) & WS_CHILD)) {
         grow(parent);
         if (HWND grandparent = GetParent(parent))
             grow(grandparent);

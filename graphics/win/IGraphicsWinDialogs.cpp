@@ -67,8 +67,7 @@ bool IGraphicsWin::OpenUrl(const char* url, const char* title, const char* confi
                            const char* failureText) {
     const std::wstring caption = WideOf(title);
     if (confirmText && *confirmText &&
-        MessageBoxW(Hwnd(window), WideOf(confirmText).c_str(), caption.c_str(), MB_YESNO) !=
-            IDYES)
+        MessageBoxW(Hwnd(window), WideOf(confirmText).c_str(), caption.c_str(), MB_YESNO) != IDYES)
         return false;
     if (InternetAvailable() && LaunchUrlOpener(url))
         return true;
@@ -110,15 +109,16 @@ void IGraphicsWin::PromptForFile(TextBuffer& file, int action, TextBuffer& folde
     dialog.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
     dialog.lpstrDefExt = defaultExtension[0] ? defaultExtension : nullptr;
     const bool save = action == 1;
-    dialog.Flags = save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST
-                        : OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    dialog.Flags =
+        save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!chosen) {
         file.Set("");
         return;
     }
     // Drive and directory: everything before the file part the dialog points at.
-    const std::wstring directory(name, dialog.nFileOffset < lstrlenW(name) ? dialog.nFileOffset : 0);
+    const std::wstring directory(name,
+                                 dialog.nFileOffset < lstrlenW(name) ? dialog.nFileOffset : 0);
     folder.Set(Utf8Of(directory.c_str()).c_str());
     file.Set(Utf8Of(name).c_str());
 }

@@ -14,9 +14,9 @@ HWND Hwnd(void* handle) {
 // The box's own thread, the host's user-interface thread.
 LRESULT CALLBACK EntryBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     HWND editor = GetParent(box);
-    auto* graphics =
-        editor ? reinterpret_cast<IGraphicsWin*>(GetWindowLongPtrW(editor, GWLP_USERDATA))
-               : nullptr;
+    auto* graphics = editor
+                         ? reinterpret_cast<IGraphicsWin*>(GetWindowLongPtrW(editor, GWLP_USERDATA))
+                         : nullptr;
     if (!graphics || graphics->EntryWindow() != box)
         return DefWindowProcW(box, message, wParam, lParam);
     return graphics->HandleEntryMessage(message, wParam, lParam);
@@ -34,19 +34,18 @@ void IGraphicsWin::OpenTextEntry(IControl* control, const TextStyle& style, cons
     else if (style.align == AlignRight)
         alignment = ES_RIGHT;
     const std::wstring text = WideOf(initialText);
-    HWND box = CreateWindowExW(0, L"EDIT", text.c_str(),
-                               WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | alignment,
-                               rect.left, rect.top, rect.Width() + 1, rect.Height() + 1,
-                               Hwnd(window), reinterpret_cast<HMENU>(kEntryControlId),
-                               static_cast<HINSTANCE>(moduleHandle), nullptr);
+    HWND box = CreateWindowExW(
+        0, L"EDIT", text.c_str(), WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | alignment,
+        rect.left, rect.top, rect.Width() + 1, rect.Height() + 1, Hwnd(window),
+        reinterpret_cast<HMENU>(kEntryControlId), static_cast<HINSTANCE>(moduleHandle), nullptr);
     if (!box)
         return;
     entry.Open(control, parameter);
     const std::wstring face = WideOf(style.faceName);
-    HFONT font = CreateFontW(style.size, 0, 0, 0, style.style == TextBold ? FW_BOLD : FW_DONTCARE,
-                             style.style == TextItalic, FALSE, FALSE, DEFAULT_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             DEFAULT_PITCH, face.c_str());
+    HFONT font =
+        CreateFontW(style.size, 0, 0, 0, style.style == TextBold ? FW_BOLD : FW_DONTCARE,
+                    style.style == TextItalic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
     if (font)
         SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     entryFont = font;
@@ -65,8 +64,7 @@ void IGraphicsWin::OpenTextEntry(IControl* control, const TextStyle& style, cons
         entry.FocusGained();
 }
 
-intptr_t IGraphicsWin::HandleEntryMessage(unsigned int message, uintptr_t wParam,
-                                          intptr_t lParam) {
+intptr_t IGraphicsWin::HandleEntryMessage(unsigned int message, uintptr_t wParam, intptr_t lParam) {
     HWND box = Hwnd(entryWindow);
     auto previous = reinterpret_cast<WNDPROC>(previousEntryProcedure);
     HideTooltip();

@@ -75,8 +75,8 @@ class WinEditorHostTest : public testing::Test {
         RgbImage shot;
         std::string error;
         ASSERT_TRUE(session.Capture(shot, error)) << error;
-        EXPECT_EQ(DescribeDifference(shot, DrawSorvelEditor(HostValues(
-                                               session.Effect().Controller(), allCalls))),
+        EXPECT_EQ(DescribeDifference(
+                      shot, DrawSorvelEditor(HostValues(session.Effect().Controller(), allCalls))),
                   "");
     }
 
@@ -167,14 +167,11 @@ TEST(WinEditorCommand, PlaysAClickPrintsTheEditsAndWritesTheScreenshot) {
     const std::string png =
         (std::filesystem::temp_directory_path() / "sorvel-editor-command.png").string();
     const ControlSpot link = SorvelControlSpot(kLinkControl);
-    std::vector<std::string> args = {"editor",
-                                     SORVEL_BUNDLE,
-                                     "--click",
-                                     std::to_string(link.x) + "," + std::to_string(link.y),
-                                     "--screenshot",
-                                     png,
-                                     "--after",
-                                     "200"};
+    std::vector<std::string> args = {
+        "editor",       SORVEL_BUNDLE,
+        "--click",      std::to_string(link.x) + "," + std::to_string(link.y),
+        "--screenshot", png,
+        "--after",      "200"};
     std::vector<char*> argv;
     for (std::string& arg : args)
         argv.push_back(arg.data());

@@ -2,6 +2,7 @@
 
 #include "graphics/IPopupMenu.h"
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -143,4 +144,28 @@ TEST_F(WinEditorTest, PopupMenuNumbersDepthFirstAndReturnsTheChoice) {
     SetTimer(nullptr, 0, 50, ReadAndChoose);
     EXPECT_EQ(editor->PopupMenuAt(top, PixelRect{10, 10, 50, 20}), nullptr);
     seen = nullptr;
+}
+
+TEST_F(WinEditorTest, ClipboardTextArrivesAsUtf8) {
+    ASSERT_NE(editor->OpenWindow(host->Handle()), nullptr);
+    auto put = [](const wchar_t* text) {
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        EmptyClipboard();
+        if (text) {
+            const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+            HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+            std::memcpy(GlobalLock(memory), text, bytes);
+            GlobalUnlock(memory);
+            SetClipboardData(CF_UNICODETEXT, memory);
+        }
+        CloseClipboard();
+    };
+    TextBuffer out;
+    put(L"Gr\u00fc\u00dfe");
+    EXPECT_TRUE(editor->ReadClipboardText(out));
+    EXPECT_STREQ(out.Get(), "Gr\xc3\xbc\xc3\x9f"
+                            "e");
+    put(nullptr);
+    EXPECT_FALSE(editor->ReadClipboardText(out));
+    EXPECT_STREQ(out.Get(), "") << "no text on the clipboard";
 }

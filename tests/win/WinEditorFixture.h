@@ -55,7 +55,6 @@ inline bool ClassRegistered() {
                          &info) != FALSE;
 }
 
-
 class WinEditorTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -91,4 +90,3 @@ class WinEditorTest : public testing::Test {
     StripWinGraphics* editor = nullptr; // owned by plug
     std::unique_ptr<HostWindow> host;
 };
-

@@ -23,9 +23,9 @@ TEST_F(WinEditorTest, OpensDrawsReopensAndCloses) {
     {
         SCOPED_TRACE("the ticks put the drawing on screen, pixel for pixel");
         PumpMessages(300);
-        EXPECT_EQ(DescribeDifference(host->Pixels(kWidth, kHeight),
-                                     ImageOf(*editor->DrawingBitmap())),
-                  "");
+        EXPECT_EQ(
+            DescribeDifference(host->Pixels(kWidth, kHeight), ImageOf(*editor->DrawingBitmap())),
+            "");
     }
     {
         SCOPED_TRACE("reopening keeps the window's place and size");

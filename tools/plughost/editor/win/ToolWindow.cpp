@@ -63,9 +63,9 @@ bool ToolWindow::Open(int newWidth, int newHeight, const std::string& title,
     height = newHeight;
     closeRequested = false;
     // Set before creation: the procedure finds this object during CreateWindowExW.
-    window = CreateWindowExW(0, kClassName, Wide(title).c_str(),
-                             WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, width, height, nullptr,
-                             nullptr, GetModuleHandleW(nullptr), this);
+    window =
+        CreateWindowExW(0, kClassName, Wide(title).c_str(), WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                        0, 0, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!window) {
         errorText = "cannot create the tool window";
         return false;
