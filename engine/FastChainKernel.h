@@ -122,40 +122,34 @@ class FastChainKernel {
                 b.driven[i][c] = b.satHistory[History + i][c] = 0.0;
 
         // The drive stage: four saturated values per push, then the oversampled or the
-        // host-rate result through its fixed section.
+        // host-rate result through its fixed section, then pushed twice into the equaliser's
+        // history. The fixed section's steps overlap with the next frames' other work.
+        const V makeUp = Broadcast<V>(block.makeUpGain);
+        const Pair zero = {0.0, 0.0};
         for (int i = 0; i < Padded(n); i += FrameLanes) {
             double* fresh = b.satWindow[Window + Fresh * i];
             Interpolate<V>(b.satHistory[i + 1], 2, fresh, 2 * Fresh);
             for (int p = 0; p < Fresh; ++p)
                 StoreFrames(fresh + 2 * p, 2 * Fresh,
                             SaturateLanes(LoadFrames<V>(fresh + 2 * p, 2 * Fresh)));
-        }
-        const V makeUp = Broadcast<V>(block.makeUpGain);
-        const Pair zero = {0.0, 0.0};
-        if (block.oversampled) {
-            for (int i = 0; i < Padded(n); i += FrameLanes)
+            if (block.oversampled)
                 StoreFrames(b.stage[i], 2,
                             makeUp * Decimate<V>(b.satWindow[Fresh * (i + 1)], 2 * Fresh));
-            for (int i = 0; i < n; ++i) {
-                Pair y;
-                std::memcpy(&y, b.stage[i], sizeof y);
-                y = satPeak.Process(y);
-                satPeak.ProcessRounded(zero);
-                std::memcpy(b.stage[i], &y, sizeof y);
-            }
-        } else {
-            for (int i = 0; i < Padded(n); i += FrameLanes)
+            else
                 StoreFrames(b.stage[i], 2, makeUp * SaturateLanes(LoadFrames<V>(b.driven[i], 2)));
-            for (int i = 0; i < n; ++i)
+            for (int f = i; f < i + FrameLanes && f < n; ++f) {
+                Pair y = LoadFrames<Pair>(b.stage[f], 0);
+                if (block.oversampled)
+                    y = satPeak.Process(y);
                 satPeak.ProcessRounded(zero);
+                const Pair pushed = 4.0 * y;
+                StoreFrames(b.eqHistory[History + 2 * f], 0, pushed);
+                StoreFrames(b.eqHistory[History + 2 * f + 1], 0, pushed);
+            }
         }
 
-        // The equaliser: each drive-stage output pushed twice, every new value through the
-        // seven sections, one value per frame back down.
-        for (int i = 0; i < n; ++i)
-            for (int c = 0; c < ChannelCount; ++c)
-                b.eqHistory[History + 2 * i][c] = b.eqHistory[History + 2 * i + 1][c] =
-                    4.0 * b.stage[i][c];
+        // The equaliser: every new value through the seven sections, one value per frame back
+        // down through the output section and gain, and the output matrix.
         for (int push = 0; push < 2 * n; push += FrameLanes)
             Interpolate<V>(b.eqHistory[push + 1], 2, b.eqWindow[Window + Fresh * push], 2 * Fresh);
         equaliser.Run(b.eqWindow[Window], 2 * Fresh * n);
@@ -163,31 +157,29 @@ class FastChainKernel {
             for (int k = 0; k < 2 * Fresh; ++k)
                 for (int c = 0; c < ChannelCount; ++c)
                     b.eqWindow[Window + 2 * Fresh * n + k][c] = 0.0;
-        for (int i = 0; i < Padded(n); i += FrameLanes)
-            StoreFrames(b.stage[i], 2, Decimate<V>(b.eqWindow[2 * Fresh * (i + 1)], 4 * Fresh));
-
         const Pair outputGain = {block.outputGain[ChannelA], block.outputGain[ChannelB]};
-        for (int i = 0; i < n; ++i) {
-            Pair o;
-            std::memcpy(&o, b.stage[i], sizeof o);
-            o = outputGain * outPeak.Process(o);
-            outPeak.ProcessRounded(zero);
-            const double left = inputs[0][start + i];
-            const double right = inputs[1][start + i];
-            const double a = o[0];
-            const double b = o[1];
-            double outLeft = a;
-            double outRight = b;
-            if (block.midSide) {
-                outLeft = (a + b) / root2;
-                outRight = (a - b) / root2;
-            }
-            if (block.bypass) {
-                outputs[0][start + i] = left;
-                outputs[1][start + i] = right;
-            } else {
-                outputs[0][start + i] = outLeft - DenormalOffset;
-                outputs[1][start + i] = outRight - DenormalOffset;
+        for (int i = 0; i < Padded(n); i += FrameLanes) {
+            StoreFrames(b.stage[i], 2, Decimate<V>(b.eqWindow[2 * Fresh * (i + 1)], 4 * Fresh));
+            for (int f = i; f < i + FrameLanes && f < n; ++f) {
+                const Pair o = outputGain * outPeak.Process(LoadFrames<Pair>(b.stage[f], 0));
+                outPeak.ProcessRounded(zero);
+                const double left = inputs[0][start + f];
+                const double right = inputs[1][start + f];
+                const double oa = o[0];
+                const double ob = o[1];
+                double outLeft = oa;
+                double outRight = ob;
+                if (block.midSide) {
+                    outLeft = (oa + ob) / root2;
+                    outRight = (oa - ob) / root2;
+                }
+                if (block.bypass) {
+                    outputs[0][start + f] = left;
+                    outputs[1][start + f] = right;
+                } else {
+                    outputs[0][start + f] = outLeft - DenormalOffset;
+                    outputs[1][start + f] = outRight - DenormalOffset;
+                }
             }
         }
 

@@ -52,15 +52,17 @@ constexpr int LaneCount = static_cast<int>(sizeof(V) / sizeof(double));
 // Lanes 2f and 2f + 1 hold channels A and B of frame f; frame f is read from base + f * stride.
 template <class V>
 inline V LoadFrames(const double* base, int stride) {
-    Pair first;
-    std::memcpy(&first, base, sizeof first);
-    if constexpr (LaneCount<V> == 2) {
-        return first;
-    } else {
-        Pair second;
-        std::memcpy(&second, base + stride, sizeof second);
-        return __builtin_shufflevector(first, second, 0, 1, 2, 3);
+    V v;
+    if constexpr (LaneCount<V> == 4) {
+        if (stride != 2) {
+            Pair first, second;
+            std::memcpy(&first, base, sizeof first);
+            std::memcpy(&second, base + stride, sizeof second);
+            return __builtin_shufflevector(first, second, 0, 1, 2, 3);
+        }
     }
+    std::memcpy(&v, base, sizeof v); // the frames lie side by side
+    return v;
 }
 
 template <class V>
@@ -108,13 +110,16 @@ inline V ThroughSingle(V x) {
 }
 
 // Both halves of the curve in one table, PositiveCurve first, so that the sign bit becomes an
-// offset.
+// offset; entry k also holds entry k + 1 beside it, so that one lookup finds both neighbours.
 struct CurveTable {
-    float entries[2 * CurveEntries];
+    float entries[2 * CurveEntries][2];
     CurveTable() {
-        for (int i = 0; i < CurveEntries; ++i) {
-            entries[i] = PositiveCurve[i];
-            entries[CurveEntries + i] = NegativeCurve[i];
+        for (int half = 0; half < 2; ++half) {
+            const float* curve = half == 0 ? PositiveCurve : NegativeCurve;
+            for (int i = 0; i < CurveEntries; ++i) {
+                entries[half * CurveEntries + i][0] = curve[i];
+                entries[half * CurveEntries + i][1] = curve[i + 1 < CurveEntries ? i + 1 : i];
+            }
         }
     }
 };
@@ -130,27 +135,35 @@ struct CurveLookup {
         constexpr int last = CurveEntries - 1;
 #if defined(__AVX2__)
         if constexpr (LaneCount<V> == 4) {
-            const V half = reinterpret_cast<V>((sign != 0) & reinterpret_cast<Bits<4>>(
+            const Bits<4> negative = sign != 0;
+            const V half = reinterpret_cast<V>(negative & reinterpret_cast<Bits<4>>(
                                                                   Broadcast<V>(CurveEntries)));
             whole = reinterpret_cast<V>(_mm256_round_pd(reinterpret_cast<__m256d>(position),
                                                         _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC));
             const __m128i at = _mm256_cvttpd_epi32(reinterpret_cast<__m256d>(whole + half));
-            lower = reinterpret_cast<V>(_mm256_cvtps_pd(_mm_i32gather_ps(Curves.entries, at, 4)));
-            upper =
-                reinterpret_cast<V>(_mm256_cvtps_pd(_mm_i32gather_ps(Curves.entries + 1, at, 4)));
-            end = reinterpret_cast<V>(
-                _mm256_cvtps_pd(_mm_i32gather_ps(Curves.entries + last, _mm256_cvttpd_epi32(
-                                                     reinterpret_cast<__m256d>(half)), 4)));
+            // Four pairs of floats, then the lower entries to one half and the upper to the other.
+            const __m256 pairs = _mm256_castpd_ps(_mm256_mask_i32gather_pd(
+                _mm256_setzero_pd(), reinterpret_cast<const double*>(Curves.entries), at,
+                _mm256_castsi256_pd(_mm256_set1_epi64x(-1)), 8));
+            const __m256 split =
+                _mm256_permutevar8x32_ps(pairs, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
+            lower = reinterpret_cast<V>(_mm256_cvtps_pd(_mm256_castps256_ps128(split)));
+            upper = reinterpret_cast<V>(_mm256_cvtps_pd(_mm256_extractf128_ps(split, 1)));
+            const Bits<4> positiveEnd = reinterpret_cast<Bits<4>>(
+                Broadcast<V>(Curves.entries[last][0]));
+            const Bits<4> negativeEnd = reinterpret_cast<Bits<4>>(
+                Broadcast<V>(Curves.entries[CurveEntries + last][0]));
+            end = reinterpret_cast<V>((negativeEnd & negative) | (positiveEnd & ~negative));
             return;
         }
 #endif
         for (int l = 0; l < LaneCount<V>; ++l) {
-            const float* curve = Curves.entries + (sign[l] ? CurveEntries : 0);
+            const float(*curve)[2] = Curves.entries + (sign[l] ? CurveEntries : 0);
             const int i = static_cast<int>(position[l]);
             whole[l] = i;
-            lower[l] = curve[i];
-            upper[l] = curve[i + 1];
-            end[l] = curve[last];
+            lower[l] = curve[i][0];
+            upper[l] = curve[i][1];
+            end[l] = curve[last][0];
         }
     }
 };
@@ -158,14 +171,14 @@ struct CurveLookup {
 template <>
 inline CurveLookup<Pair>::CurveLookup(Pair position, Bits<2> sign) {
     constexpr int last = CurveEntries - 1;
-    const float* curveA = Curves.entries + (sign[0] ? CurveEntries : 0);
-    const float* curveB = Curves.entries + (sign[1] ? CurveEntries : 0);
+    const float(*curveA)[2] = Curves.entries + (sign[0] ? CurveEntries : 0);
+    const float(*curveB)[2] = Curves.entries + (sign[1] ? CurveEntries : 0);
     const int iA = static_cast<int>(position[0]);
     const int iB = static_cast<int>(position[1]);
     whole = Pair{static_cast<double>(iA), static_cast<double>(iB)};
-    lower = Pair{curveA[iA], curveB[iB]};
-    upper = Pair{curveA[iA + 1], curveB[iB + 1]};
-    end = Pair{curveA[last], curveB[last]};
+    lower = Pair{curveA[iA][0], curveB[iB][0]};
+    upper = Pair{curveA[iA][1], curveB[iB][1]};
+    end = Pair{curveA[last][0], curveB[last][0]};
 }
 
 // Saturate() lane by lane.
