@@ -35,9 +35,11 @@ struct ChunkBuffers {
     alignas(32) double eqWindow[Window + 2 * Fresh * (ChunkFrames + 1)][2];
 };
 
-// Oversampler::Push() for the push whose history ends at h[7]; same sums, same order.
-template <class V>
-inline void Interpolate(const double* h, int stride, double* out, int outStride) {
+// Oversampler::Push() for the push whose history ends at h[7]; same sums, same order. The four
+// new values are stored after the owner's transform.
+template <class V, class Transform>
+inline void Interpolate(const double* h, int stride, double* out, int outStride,
+                        Transform transform) {
     V x[History];
     for (int j = 0; j < History; ++j)
         x[j] = LoadFrames<V>(h + 2 * j, stride);
@@ -48,10 +50,15 @@ inline void Interpolate(const double* h, int stride, double* out, int outStride)
     const V w2 = t[2] * x[7] + t[6] * x[6] + t[10] * x[5] + t[14] * x[4] + t[18] * x[3] +
                  t[22] * x[2] + t[26] * x[1] + t[30] * x[0];
     const V w3 = t[15] * x[4];
-    StoreFrames(out + 0, outStride, w0);
-    StoreFrames(out + 2, outStride, w1);
-    StoreFrames(out + 4, outStride, w2);
-    StoreFrames(out + 6, outStride, w3);
+    StoreFrames(out + 0, outStride, transform(w0));
+    StoreFrames(out + 2, outStride, transform(w1));
+    StoreFrames(out + 4, outStride, transform(w2));
+    StoreFrames(out + 6, outStride, transform(w3));
+}
+
+template <class V>
+inline V Unchanged(V v) {
+    return v;
 }
 
 // Oversampler::Decimate() of the window starting at w.
@@ -128,10 +135,7 @@ class FastChainKernel {
         const Pair zero = {0.0, 0.0};
         for (int i = 0; i < Padded(n); i += FrameLanes) {
             double* fresh = b.satWindow[Window + Fresh * i];
-            Interpolate<V>(b.satHistory[i + 1], 2, fresh, 2 * Fresh);
-            for (int p = 0; p < Fresh; ++p)
-                StoreFrames(fresh + 2 * p, 2 * Fresh,
-                            SaturateLanes(LoadFrames<V>(fresh + 2 * p, 2 * Fresh)));
+            Interpolate<V>(b.satHistory[i + 1], 2, fresh, 2 * Fresh, SaturateLanes<V>);
             if (block.oversampled)
                 StoreFrames(b.stage[i], 2,
                             makeUp * Decimate<V>(b.satWindow[Fresh * (i + 1)], 2 * Fresh));
@@ -151,7 +155,8 @@ class FastChainKernel {
         // The equaliser: every new value through the seven sections, one value per frame back
         // down through the output section and gain, and the output matrix.
         for (int push = 0; push < 2 * n; push += FrameLanes)
-            Interpolate<V>(b.eqHistory[push + 1], 2, b.eqWindow[Window + Fresh * push], 2 * Fresh);
+            Interpolate<V>(b.eqHistory[push + 1], 2, b.eqWindow[Window + Fresh * push], 2 * Fresh,
+                           Unchanged<V>);
         equaliser.Run(b.eqWindow[Window], 2 * Fresh * n);
         if (Padded(n) != n)
             for (int k = 0; k < 2 * Fresh; ++k)

@@ -16,7 +16,7 @@ constexpr int Frames = Lanes / 2;
 
 void InterpolateParts(const double* history, double* fresh, int pushes) {
     for (int p = 0; p + Frames <= pushes; p += Frames)
-        Interpolate<V>(history + 2 * (p + 1), 2, fresh + 2 * Fresh * p, 2 * Fresh);
+        Interpolate<V>(history + 2 * (p + 1), 2, fresh + 2 * Fresh * p, 2 * Fresh, Unchanged<V>);
 }
 
 void DecimateParts(const double* window, int hop, double* out, int count) {
