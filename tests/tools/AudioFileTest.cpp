@@ -25,7 +25,8 @@ TEST(AudioFile, OutputFormatFollowsRequestThenExtensionThenSource) {
     };
     const Case cases[] = {
         {"same container keeps the encoding", 0, "out.wav", pcm16Wav, pcm16Wav},
-        {"an unknown extension keeps the source", 0, "out.raw", pcm16Wav, pcm16Wav},
+        {"an extension plughost cannot write is refused", 0, "out.raw", pcm16Wav, 0},
+        {"OGG is Vorbis", 0, "out.OGG", pcm16Wav, SF_FORMAT_OGG | SF_FORMAT_VORBIS},
         {"the extension picks the container", 0, "out.flac", pcm16Wav,
          SF_FORMAT_FLAC | SF_FORMAT_PCM_16},
         {"FLAC cannot hold doubles: 24-bit", 0, "out.flac", doubleWav,
@@ -37,6 +38,30 @@ TEST(AudioFile, OutputFormatFollowsRequestThenExtensionThenSource) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(ChooseOutputFormat(c.requested, c.out, c.source), c.expected) << c.what;
+}
+
+TEST(AudioFile, LossyContainersAreWrittenAsNamedOrRefusedWithTheList) {
+    TempDir dir;
+    const AudioData audio = Sine(44100, 0.5, 1000, 0.5, 2);
+    for (const char* name : {"out.ogg", "out.mp3"}) {
+        SCOPED_TRACE(name);
+        const int format = ChooseOutputFormat(0, dir.Path(name), 0);
+        ASSERT_TRUE(CheckWritable(name, format, 2, 44100).ok());
+        WriteReport report;
+        ASSERT_TRUE(WriteAudioFileAtomically(dir.Path(name), audio, format, report).ok());
+        SF_INFO info{};
+        SNDFILE* file = sf_open(dir.Path(name).c_str(), SFM_READ, &info);
+        ASSERT_NE(file, nullptr) << sf_strerror(nullptr);
+        EXPECT_EQ(info.format & SF_FORMAT_TYPEMASK, format & SF_FORMAT_TYPEMASK);
+        std::vector<double> samples(static_cast<size_t>(info.frames * info.channels));
+        sf_readf_double(file, samples.data(), info.frames);
+        sf_close(file);
+        EXPECT_NEAR(Peak(samples), 0.5, 0.05) << "the sine survives the encoder";
+    }
+    const Status refused = CheckWritable("out.mp4", ChooseOutputFormat(0, "out.mp4", 0), 2, 44100);
+    EXPECT_NE(refused.message().find("plughost writes .wav, .flac, .aiff, .ogg"),
+              std::string::npos)
+        << refused.message();
 }
 
 TEST(AudioFile, IntegerEncodingsClipInsteadOfWrapping) {

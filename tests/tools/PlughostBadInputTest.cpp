@@ -110,8 +110,11 @@ TEST_F(PlughostBadInput, FilesAndRates) {
          "refused the state"},
         {"a missing state", {"render", b, "{OUT}", "--state", "{DIR}/none.state"}, "cannot read"},
         {"an unknown container",
-         {"render", b, "{OUT}", "--format", "ogg"},
-         "--format takes wav, flac or aiff"},
+         {"render", b, "{OUT}", "--format", "au"},
+         "--format takes wav, flac, aiff, ogg or mp3"},
+        {"an extension plughost cannot write",
+         {"render", b, "{DIR}/out.mp4"},
+         "plughost writes .wav, .flac, .aiff, .ogg"},
     };
     for (const BadCase& c : cases)
         Check(c);

@@ -29,10 +29,13 @@ Status ReadAudioFile(const std::string& path, AudioData& out);
 
 // The complete format to write: the container is the requested one, else the one the output
 // name's extension names, else the source's, else WAV. The source's sample encoding is kept
-// when the container can hold it; otherwise 32-bit float (24-bit integer for FLAC).
+// when the container can hold it; otherwise 32-bit float (24-bit integer for FLAC, Vorbis for
+// OGG, layer III for MP3). 0 when the extension names a container this build cannot write:
+// a file is never written in another container than its name says.
 int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int sourceFormat);
 
-// Refuses a format that cannot hold `channels` at `rate`, before any time is spent rendering.
+// Refuses a format that cannot hold `channels` at `rate`, before any time is spent rendering;
+// format 0 is refused with the list of extensions the build writes.
 Status CheckWritable(const std::string& path, int format, int channels, double rate);
 
 struct WriteReport {

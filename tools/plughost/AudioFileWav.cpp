@@ -23,8 +23,13 @@ Status ReadAudioFile(const std::string& path, AudioData& out) {
 
 int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int sourceFormat) {
     int container = requestedContainer;
-    if (container == 0)
-        container = ContainerForName(ExtensionOf(outPath));
+    if (container == 0) {
+        const std::string extension = ExtensionOf(outPath);
+        container = ContainerForName(extension);
+        // Never a WAV file under another container's name.
+        if (!extension.empty() && container != format::kWav)
+            return 0;
+    }
     if (container == 0)
         container = format::kWav;
     const int encoding = format::Encoding(sourceFormat);

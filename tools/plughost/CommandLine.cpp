@@ -22,6 +22,8 @@ const char kUsage[] =
     "render      runs IN (WAV, FLAC or AIFF) through the bundle's audio effect and writes OUT;\n"
     "            without IN a built-in 4-second stereo test signal is rendered. A mono file\n"
     "            through a stereo plug-in is fed to both channels and written as stereo.\n"
+    "            OUT is written as its extension says: .wav, .flac, .aiff, .ogg (Vorbis) or\n"
+    "            .mp3 where libsndfile can write it; any other extension is refused.\n"
     "            OUT appears only when the render succeeded; an existing OUT is left alone\n"
     "            otherwise.\n"
     "state dump  loads a state saved with --save-state (or a .vstpreset from a DAW) into the\n"
@@ -42,7 +44,8 @@ const char kUsage[] =
     "                      VST 3 preset (.vstpreset) as DAWs write it\n"
     "  --save-state FILE   save the state after rendering; a name ending in .vstpreset\n"
     "                      writes a VST 3 preset that DAWs load, any other name the raw state\n"
-    "  --format wav|flac|aiff  container of OUT (default: from OUT's extension, else IN's)\n"
+    "  --format wav|flac|aiff|ogg|mp3  container of OUT (default: from OUT's extension,\n"
+    "                      else IN's)\n"
     "  --quiet             no progress bar\n";
 
 bool ParseNumber(const std::string& text, double& out) {
@@ -166,7 +169,8 @@ Status ParseRenderOption(ArgumentReader& reader, RenderOptions& out) {
     } else {
         out.container = ContainerForName(value);
         if (out.container == 0 || value == "aif" || value == "aifc")
-            return Status::Fail("--format takes wav, flac or aiff, not '" + value + "'");
+            return Status::Fail("--format takes wav, flac, aiff, ogg or mp3, not '" + value +
+                                "'");
     }
     return Status::Ok();
 }
