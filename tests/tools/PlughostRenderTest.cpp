@@ -1,9 +1,11 @@
 // Renders through the real Sorvel bundle with the built plughost, as a user would.
 #include "tests/tools/PlughostTestSupport.h"
+#include "tools/plughost/Utf8Path.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
 using namespace plughost_test;
 
@@ -155,6 +157,23 @@ TEST_F(PlughostRender, MonoInputIsFedToBothChannelsAndWrittenAsStereo) {
     EXPECT_EQ(out.sampleRate, 44100);
     EXPECT_EQ(out.channels[0], mono.channels[0]);
     EXPECT_EQ(out.channels[1], mono.channels[0]);
+}
+
+TEST_F(PlughostRender, PathsBeyondAsciiReachTheFilesTheyName) {
+    // Windows hands programs their arguments in the ANSI code page unless asked for the wide
+    // command line, and opens narrow paths in it too.
+    const std::string folder = dir.Path("K\xC3\xB6ln \xE2\x99\xAB \xE6\x9D\xB1\xE4\xBA\xAC");
+    ASSERT_TRUE(std::filesystem::create_directory(plughost::PathFromUtf8(folder)));
+    const std::string in = folder + "/\xC3\xA9t\xC3\xA9.wav";
+    const std::string out = folder + "/\xCE\xA9 out.wav";
+    const std::string state = folder + "/\xC3\xBC.state";
+    ASSERT_TRUE(WriteWav(in, Noise(48000, 0.05, 0.5, 43)));
+    const RunResult run = RunPlughost({"render", SorvelBundle(), in, out, "--quiet", "--set",
+                                       "BY=1", "--precision", "64", "--save-state", state});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find(out), std::string::npos) << "the summary names the file: " << run.out;
+    EXPECT_EQ(MaxDifference(ReadAudio(in), ReadAudio(out)), 0.0);
+    EXPECT_EQ(FileContents(state).size(), 268u);
 }
 
 } // namespace
