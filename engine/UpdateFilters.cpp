@@ -40,10 +40,19 @@ void UpdateFilters(EngineState& state, double sampleRate) {
         for (int c = 0; c < ChannelCount; ++c) {
             BiquadSection& section = state.eq[band][c];
             const bool lowCut = band == LowCut;
-            section.kind = lowCut ? BiquadSection::HighPass : BiquadSection::Peak;
+            const int32_t kind = lowCut ? BiquadSection::HighPass : BiquadSection::Peak;
+            const double gain = lowCut ? LowCutGain : state.gainMirror[band][c];
+            const double Fc = state.frequency[band][c] / sampleRate * EqRateFactor;
+            // A design is a function of these four alone: unchanged, it would come out the
+            // same, and the block need not pay for its tangent and power. (A fresh section's Q
+            // is not the equaliser's, so every section is designed once.)
+            if (section.kind == kind && section.Q == EqQ && section.gain == gain &&
+                section.Fc == Fc)
+                continue;
+            section.kind = kind;
             section.Q = EqQ;
-            section.gain = lowCut ? LowCutGain : state.gainMirror[band][c];
-            section.Fc = state.frequency[band][c] / sampleRate * EqRateFactor;
+            section.gain = gain;
+            section.Fc = Fc;
             section.Design();
         }
     }
