@@ -22,7 +22,7 @@ TEST(RealtimeRules, ProcessAllocatesNothingDoesNoIoAndTakesOnlyThePluginLock) {
             IPtr<Hosting::ParameterChanges>::adopt(new Hosting::ParameterChanges);
         std::mt19937 random(7);
 
-        const int calls = Scaled(2000, 20000);
+        const int calls = Scaled(400, 20000);
         CallCounters::Counts total;
         uint64_t mostLocks = 0, locksWithoutChanges = 0;
         for (int i = 0; i < calls; ++i) {
