@@ -31,14 +31,14 @@ struct Axes {
     double Y(double db) const { return y1 - (y1 - y0) * (db - lowDb) / (highDb - lowDb); }
 };
 
-// A symmetric range in whole steps that holds every curve, at least +-6 dB; a deep cut
-// (a low cut far below its corner) may leave the frame at the bottom.
+// A symmetric range in whole steps that holds every curve, at least +-6 dB and at most
+// +-48 dB, beyond which a deep cut leaves the frame at the bottom.
 void ChooseRange(const ResponsePlotData& data, double& lowDb, double& highDb, double& step) {
     double extent = 0;
     for (const auto& curve : data.curves)
-        for (size_t i = 0; i < curve.gainDb.size(); ++i)
-            if (std::isfinite(curve.gainDb[i]) && data.hz[i] >= 20)
-                extent = std::max(extent, std::fabs(curve.gainDb[i]));
+        for (double gain : curve.gainDb)
+            if (std::isfinite(gain))
+                extent = std::max(extent, std::fabs(gain));
     step = extent > 12 ? 6 : 3;
     const double half = std::clamp(std::ceil((extent + 1) / step) * step, 6.0, 48.0);
     lowDb = -half;
