@@ -146,6 +146,14 @@ bool IGraphicsWin::PresentToWindow(const PixelRect& rect) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Hwnd(window), &paint);
     if (dc) {
+        // The editor's window does not clip its children: the copy must leave an entry box's
+        // area alone or the artwork would cover the box.
+        if (entryWindow) {
+            RECT box{};
+            GetWindowRect(Hwnd(entryWindow), &box);
+            MapWindowPoints(HWND_DESKTOP, Hwnd(window), reinterpret_cast<POINT*>(&box), 2);
+            ExcludeClipRect(dc, box.left, box.top, box.right, box.bottom);
+        }
         BitBlt(dc, rect.left, rect.top, rect.Width(), rect.Height(),
                static_cast<HDC>(bitmap->DeviceContext()), rect.left, rect.top, SRCCOPY);
     }

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-// The text box and the popup menu of IGraphicsWin, driven by the messages a user's typing,
-// clicking and menu keys produce.
+using plughost::editor::RgbImage;
+
+// The text box, the popup menu and the dialogs of IGraphicsWin, driven by the messages a user's
+// typing, clicking and menu keys produce.
 namespace {
 
 HWND EntryBox(HWND editor) {
@@ -53,6 +55,47 @@ void CALLBACK ReadAndChoose(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
+// Answers the next dialog of the thread with a button, noting its title and owner.
+struct DialogSeen {
+    int button = IDCANCEL;
+    std::wstring title;
+    HWND owner = nullptr;
+};
+DialogSeen* dialog = nullptr;
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() && IsWindowVisible(window) &&
+        ClassOf(window) == L"#32770") {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND found = nullptr;
+    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&found));
+    if (!found || !dialog)
+        return;
+    KillTimer(nullptr, timer);
+    dialog->title = TextOf(found);
+    dialog->owner = GetWindow(found, GW_OWNER);
+    PostMessageW(found, WM_COMMAND, MAKEWPARAM(dialog->button, BN_CLICKED), 0);
+}
+
+// Runs `show` while the next dialog is answered with `button`.
+template <typename Show> DialogSeen Answered(int button, Show show) {
+    DialogSeen seen;
+    seen.button = button;
+    dialog = &seen;
+    SetTimer(nullptr, 0, 50, AnswerDialog);
+    show();
+    dialog = nullptr;
+    return seen;
+}
+
 } // namespace
 
 TEST_F(WinEditorTest, TextEntryAppliesOrDiscardsOnTheNextTick) {
@@ -73,6 +116,16 @@ TEST_F(WinEditorTest, TextEntryAppliesOrDiscardsOnTheNextTick) {
         HWND box = open();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(TextOf(box), L"0.00");
+        PumpMessages(120);
+        knob->MarkChanged(false);
+        InvalidateRect(Window(), nullptr, FALSE);
+        PumpMessages(120);
+        const RgbImage shown = host->Pixels(kWidth, kHeight);
+        int white = 0;
+        for (int y = 12; y < 80; ++y)
+            for (int x = 12; x < 49; ++x)
+                white += shown.At(x, y)[0] == 255 && shown.At(x, y)[1] == 255;
+        EXPECT_GT(white, 37 * 68 / 2) << "the box, not the knob, shows through repaints";
         Type(box, "x-1.5y");
         EXPECT_EQ(TextOf(box), L"-1.5");
         SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
@@ -168,4 +221,59 @@ TEST_F(WinEditorTest, ClipboardTextArrivesAsUtf8) {
     put(nullptr);
     EXPECT_FALSE(editor->ReadClipboardText(out));
     EXPECT_STREQ(out.Get(), "") << "no text on the clipboard";
+}
+
+TEST_F(WinEditorTest, DialogsBelongToTheHostAndReportTheAnswer) {
+    ASSERT_NE(editor->OpenWindow(host->Handle()), nullptr);
+    PumpMessages(100);
+    {
+        SCOPED_TRACE("a message box is owned by the host's top window and answers");
+        int result = 0;
+        const DialogSeen seen = Answered(
+            IDOK, [&] { result = editor->ShowMessageBox("text", "Caption", MB_OKCANCEL); });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_EQ(seen.title, L"Caption");
+        EXPECT_EQ(seen.owner, Hwnd(host->Handle()));
+    }
+    {
+        SCOPED_TRACE("a web page the user does not confirm stays closed");
+        bool opened = true;
+        const DialogSeen seen = Answered(IDNO, [&] {
+            opened = editor->OpenUrl("https://example.invalid/", "Sorvel", "Open the page?", "");
+        });
+        EXPECT_FALSE(opened);
+        EXPECT_EQ(seen.title, L"Sorvel");
+    }
+    {
+        SCOPED_TRACE("the colour dialog carries the title; OK keeps the preselected colour");
+        Colour colour{200, 10, 20, 30};
+        bool chosen = false;
+        const DialogSeen seen =
+            Answered(IDOK, [&] { chosen = editor->PromptForColour(colour, "Knob colour"); });
+        EXPECT_TRUE(chosen);
+        EXPECT_EQ(seen.title, L"Knob colour");
+        EXPECT_EQ(colour.red, 10);
+        EXPECT_EQ(colour.green, 20);
+        EXPECT_EQ(colour.blue, 30);
+        EXPECT_EQ(colour.alpha, 200);
+        Answered(IDCANCEL, [&] { chosen = editor->PromptForColour(colour, "Knob colour"); });
+        EXPECT_FALSE(chosen);
+    }
+    {
+        SCOPED_TRACE("a cancelled file dialog gives no file");
+        TextBuffer file("preset.fxp");
+        TextBuffer folder;
+        Answered(IDCANCEL, [&] { editor->PromptForFile(file, 0, folder, "fxp fxb"); });
+        EXPECT_STREQ(file.Get(), "");
+    }
+    {
+        SCOPED_TRACE("resizing grows the window by the difference and asks the host");
+        editor->ResizeEditor(kWidth + 20, kHeight + 10);
+        RECT r{};
+        GetClientRect(Window(), &r);
+        EXPECT_EQ(r.right, kWidth + 20);
+        EXPECT_EQ(r.bottom, kHeight + 10);
+        EXPECT_EQ(Describe(plug.calls),
+                  Describe({{HostCall::Resize, kWidth + 20, double(kHeight + 10)}}));
+    }
 }
