@@ -15,8 +15,7 @@ namespace {
 // Wide: the steps where every section is busy run with two sections of both channels in each
 // four-lane vector, section 2j and 2j + 1 in vector j (an eighth section that nobody reads
 // fills the last one); the value passed from one vector to the next crosses a lane boundary.
-template <bool Wide>
-class EqualiserWavefront {
+template <bool Wide> class EqualiserWavefront {
   public:
     void Load(const BiquadSection (&eq)[EqBandCount][ChannelCount]) {
         for (int band = 0; band < EqBandCount; ++band)
@@ -68,9 +67,15 @@ class EqualiserWavefront {
     using Quad = Doubles<4>;
     static constexpr int Vectors = (EqBandCount + 1) / 2;
 
-    static Quad Join(Pair low, Pair high) { return __builtin_shufflevector(low, high, 0, 1, 2, 3); }
-    static Pair Low(Quad v) { return __builtin_shufflevector(v, v, 0, 1); }
-    static Pair High(Quad v) { return __builtin_shufflevector(v, v, 2, 3); }
+    static Quad Join(Pair low, Pair high) {
+        return __builtin_shufflevector(low, high, 0, 1, 2, 3);
+    }
+    static Pair Low(Quad v) {
+        return __builtin_shufflevector(v, v, 0, 1);
+    }
+    static Pair High(Quad v) {
+        return __builtin_shufflevector(v, v, 2, 3);
+    }
 
     // The steady steps from at on; returns where they stopped.
     static int RunWide(SectionLanes<Pair> (&s)[EqBandCount], Pair (&carry)[EqBandCount],
@@ -85,9 +90,8 @@ class EqualiserWavefront {
         for (int j = 0; j < Vectors; ++j) {
             const SectionLanes<Pair>& lo = s[2 * j];
             const SectionLanes<Pair>& hi = 2 * j + 1 < EqBandCount ? s[2 * j + 1] : idle;
-            q[j] = {Join(lo.a0, hi.a0), Join(lo.a1, hi.a1), Join(lo.a2, hi.a2),
-                    Join(lo.b1, hi.b1), Join(lo.b2, hi.b2), Join(lo.z1, hi.z1),
-                    Join(lo.z2, hi.z2)};
+            q[j] = {Join(lo.a0, hi.a0), Join(lo.a1, hi.a1), Join(lo.a2, hi.a2), Join(lo.b1, hi.b1),
+                    Join(lo.b2, hi.b2), Join(lo.z1, hi.z1), Join(lo.z2, hi.z2)};
             c[j] = Join(carry[2 * j], 2 * j + 1 < EqBandCount ? carry[2 * j + 1] : Pair{});
         }
         for (; at < count; ++at) {

@@ -45,8 +45,8 @@ inline void Interpolate(const double* h, int stride, double* out, int outStride,
         x[j] = LoadFrames<V>(h + 2 * j, stride);
     const V w0 = t[0] * x[7] + t[4] * x[6] + t[8] * x[5] + t[12] * x[4] + t[16] * x[3] +
                  t[20] * x[2] + t[24] * x[1] + t[28] * x[0];
-    const V w1 = t[1] * (x[7] + x[0]) + t[5] * (x[6] + x[1]) + t[9] * (x[5] + x[2]) +
-                 t[13] * (x[4] + x[3]);
+    const V w1 =
+        t[1] * (x[7] + x[0]) + t[5] * (x[6] + x[1]) + t[9] * (x[5] + x[2]) + t[13] * (x[4] + x[3]);
     const V w2 = t[2] * x[7] + t[6] * x[6] + t[10] * x[5] + t[14] * x[4] + t[18] * x[3] +
                  t[22] * x[2] + t[26] * x[1] + t[30] * x[0];
     const V w3 = t[15] * x[4];
@@ -56,25 +56,23 @@ inline void Interpolate(const double* h, int stride, double* out, int outStride,
     StoreFrames(out + 6, outStride, transform(w3));
 }
 
-template <class V>
-inline V Unchanged(V v) {
+template <class V> inline V Unchanged(V v) {
     return v;
 }
 
 // Oversampler::Decimate() of the window starting at w.
-template <class V>
-inline V Decimate(const double* w, int stride) {
+template <class V> inline V Decimate(const double* w, int stride) {
     V sum = t[15] * LoadFrames<V>(w + 2 * 15, stride);
 #pragma GCC unroll 15
     for (int k = 0; k < 15; ++k) {
         if (t[k] != 0.0)
-            sum += t[k] * (LoadFrames<V>(w + 2 * k, stride) + LoadFrames<V>(w + 2 * (30 - k), stride));
+            sum +=
+                t[k] * (LoadFrames<V>(w + 2 * k, stride) + LoadFrames<V>(w + 2 * (30 - k), stride));
     }
     return sum;
 }
 
-template <int FrameLanes>
-class FastChainKernel {
+template <int FrameLanes> class FastChainKernel {
     using V = Doubles<2 * FrameLanes>;
 
   public:

@@ -19,39 +19,32 @@
 
 namespace {
 
-template <int Lanes>
-struct LaneTypes;
+template <int Lanes> struct LaneTypes;
 
-template <>
-struct LaneTypes<2> {
+template <> struct LaneTypes<2> {
     typedef double Doubles __attribute__((vector_size(16)));
     typedef float Floats __attribute__((vector_size(8)));
     typedef int64_t Bits __attribute__((vector_size(16)));
 };
 
-template <>
-struct LaneTypes<4> {
+template <> struct LaneTypes<4> {
     typedef double Doubles __attribute__((vector_size(32)));
     typedef float Floats __attribute__((vector_size(16)));
     typedef int64_t Bits __attribute__((vector_size(32)));
 };
 
-template <int Lanes>
-using Doubles = typename LaneTypes<Lanes>::Doubles;
-template <int Lanes>
-using Bits = typename LaneTypes<Lanes>::Bits;
+template <int Lanes> using Doubles = typename LaneTypes<Lanes>::Doubles;
+template <int Lanes> using Bits = typename LaneTypes<Lanes>::Bits;
 
 // Channels A and B of one position.
 using Pair = Doubles<2>;
 
 constexpr int64_t SignBit = INT64_MIN;
 
-template <class V>
-constexpr int LaneCount = static_cast<int>(sizeof(V) / sizeof(double));
+template <class V> constexpr int LaneCount = static_cast<int>(sizeof(V) / sizeof(double));
 
 // Lanes 2f and 2f + 1 hold channels A and B of frame f; frame f is read from base + f * stride.
-template <class V>
-inline V LoadFrames(const double* base, int stride) {
+template <class V> inline V LoadFrames(const double* base, int stride) {
     V v;
     if constexpr (LaneCount<V> == 4) {
         if (stride != 2) {
@@ -65,8 +58,7 @@ inline V LoadFrames(const double* base, int stride) {
     return v;
 }
 
-template <class V>
-inline void StoreFrames(double* base, int stride, V v) {
+template <class V> inline void StoreFrames(double* base, int stride, V v) {
     if constexpr (LaneCount<V> == 2) {
         std::memcpy(base, &v, sizeof v);
     } else {
@@ -77,8 +69,7 @@ inline void StoreFrames(double* base, int stride, V v) {
     }
 }
 
-template <class V>
-inline V Broadcast(double x) {
+template <class V> inline V Broadcast(double x) {
     V v;
     for (int l = 0; l < LaneCount<V>; ++l)
         v[l] = x;
@@ -86,8 +77,7 @@ inline V Broadcast(double x) {
 }
 
 // Channel A's value in the even lanes, channel B's in the odd ones.
-template <class V>
-inline V PerChannel(const double (&channels)[2]) {
+template <class V> inline V PerChannel(const double (&channels)[2]) {
     V v;
     for (int l = 0; l < LaneCount<V>; ++l)
         v[l] = channels[l % 2];
@@ -95,8 +85,7 @@ inline V PerChannel(const double (&channels)[2]) {
 }
 
 // Rounded to single precision and back, as BiquadSection does.
-template <class V>
-inline V ThroughSingle(V x) {
+template <class V> inline V ThroughSingle(V x) {
 #if defined(__AVX2__)
     if constexpr (LaneCount<V> == 4)
         return reinterpret_cast<V>(_mm256_cvtps_pd(_mm256_cvtpd_ps(reinterpret_cast<__m256d>(x))));
@@ -127,8 +116,7 @@ const CurveTable Curves;
 
 // The entries around each lane's position (0 <= position < CurveEntries - 1), the position's
 // integer part and the end of the lane's half.
-template <class V>
-struct CurveLookup {
+template <class V> struct CurveLookup {
     V lower, upper, whole, end;
 
     CurveLookup(V position, Bits<LaneCount<V>> sign) {
@@ -136,8 +124,8 @@ struct CurveLookup {
 #if defined(__AVX2__)
         if constexpr (LaneCount<V> == 4) {
             const Bits<4> negative = sign != 0;
-            const V half = reinterpret_cast<V>(negative & reinterpret_cast<Bits<4>>(
-                                                                  Broadcast<V>(CurveEntries)));
+            const V half = reinterpret_cast<V>(
+                negative & reinterpret_cast<Bits<4>>(Broadcast<V>(CurveEntries)));
             whole = reinterpret_cast<V>(_mm256_round_pd(reinterpret_cast<__m256d>(position),
                                                         _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC));
             const __m128i at = _mm256_cvttpd_epi32(reinterpret_cast<__m256d>(whole + half));
@@ -149,10 +137,10 @@ struct CurveLookup {
                 _mm256_permutevar8x32_ps(pairs, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
             lower = reinterpret_cast<V>(_mm256_cvtps_pd(_mm256_castps256_ps128(split)));
             upper = reinterpret_cast<V>(_mm256_cvtps_pd(_mm256_extractf128_ps(split, 1)));
-            const Bits<4> positiveEnd = reinterpret_cast<Bits<4>>(
-                Broadcast<V>(Curves.entries[last][0]));
-            const Bits<4> negativeEnd = reinterpret_cast<Bits<4>>(
-                Broadcast<V>(Curves.entries[CurveEntries + last][0]));
+            const Bits<4> positiveEnd =
+                reinterpret_cast<Bits<4>>(Broadcast<V>(Curves.entries[last][0]));
+            const Bits<4> negativeEnd =
+                reinterpret_cast<Bits<4>>(Broadcast<V>(Curves.entries[CurveEntries + last][0]));
             end = reinterpret_cast<V>((negativeEnd & negative) | (positiveEnd & ~negative));
             return;
         }
@@ -168,8 +156,7 @@ struct CurveLookup {
     }
 };
 
-template <>
-inline CurveLookup<Pair>::CurveLookup(Pair position, Bits<2> sign) {
+template <> inline CurveLookup<Pair>::CurveLookup(Pair position, Bits<2> sign) {
     constexpr int last = CurveEntries - 1;
     const float(*curveA)[2] = Curves.entries + (sign[0] ? CurveEntries : 0);
     const float(*curveB)[2] = Curves.entries + (sign[1] ? CurveEntries : 0);
@@ -182,8 +169,7 @@ inline CurveLookup<Pair>::CurveLookup(Pair position, Bits<2> sign) {
 }
 
 // Saturate() lane by lane.
-template <class V>
-inline V SaturateLanes(V x) {
+template <class V> inline V SaturateLanes(V x) {
     using B = Bits<LaneCount<V>>;
     constexpr int last = CurveEntries - 1;
     const B bits = reinterpret_cast<B>(x);
@@ -201,8 +187,7 @@ inline V SaturateLanes(V x) {
 }
 
 // One BiquadSection per lane.
-template <class V>
-struct SectionLanes {
+template <class V> struct SectionLanes {
     V a0, a1, a2, b1, b2, z1, z2;
 
     // The input is already a single-precision value (another section's output, or zero).

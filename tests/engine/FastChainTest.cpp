@@ -85,12 +85,24 @@ void FillSignal(std::mt19937& random, std::vector<double>& x) {
     const double hz = 0.5 * std::fabs(unit(random));
     for (size_t i = 0; i < x.size(); ++i) {
         switch (kind) {
-        case 0: x[i] = 0.0; break;
-        case 1: x[i] = level * unit(random); break;
-        case 2: x[i] = (i / 7) % 2 ? 1.0 : -1.0; break;
-        case 3: x[i] = unit(random) < 0 ? -1e6 : 1e6; break;
-        case 4: x[i] = 1e-310 * unit(random); break;
-        case 5: x[i] = level * std::sin(hz * static_cast<double>(i)); break;
+        case 0:
+            x[i] = 0.0;
+            break;
+        case 1:
+            x[i] = level * unit(random);
+            break;
+        case 2:
+            x[i] = (i / 7) % 2 ? 1.0 : -1.0;
+            break;
+        case 3:
+            x[i] = unit(random) < 0 ? -1e6 : 1e6;
+            break;
+        case 4:
+            x[i] = 1e-310 * unit(random);
+            break;
+        case 5:
+            x[i] = level * std::sin(hz * static_cast<double>(i));
+            break;
         default: {
             const double specials[] = {std::nan(""), -std::nan(""), HUGE_VAL, -HUGE_VAL, 0.0};
             x[i] = random() % 16 == 0 ? specials[random() % 5] : unit(random);
@@ -115,9 +127,12 @@ void Automate(std::mt19937& random, EngineState& state, ChainSwitches& switches)
 
 int BlockSize(std::mt19937& random) {
     switch (random() % 8) {
-    case 0: return 1 + static_cast<int>(random() % 8);
-    case 1: return 4097 + static_cast<int>(random() % 4096);
-    default: return 1 + static_cast<int>(random() % 1024);
+    case 0:
+        return 1 + static_cast<int>(random() % 8);
+    case 1:
+        return 4097 + static_cast<int>(random() % 4096);
+    default:
+        return 1 + static_cast<int>(random() % 1024);
     }
 }
 
@@ -175,8 +190,7 @@ TEST(FastChain, MatchesTheReferenceBitForBitInOutputsAndStates) {
                             sizeof reference.outputGainMirror);
                 fast[k].driveMirror = reference.driveMirror;
                 UpdateFilters(fast[k], rate);
-                ProcessChainWith(kernels[k].kernel, fast[k], switches, inPlace ? out : in, out,
-                                 n);
+                ProcessChainWith(kernels[k].kernel, fast[k], switches, inPlace ? out : in, out, n);
                 const std::string where = testing::PrintToString(kernels[k].name) + ", seed " +
                                           std::to_string(seed) + ", block " +
                                           std::to_string(block) + " of " + std::to_string(n) +
@@ -194,8 +208,9 @@ TEST(FastChain, KernelPartsMatchTheOversamplerAndTheCurve) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> unit(-1.0, 1.0);
     const auto value = [&] {
-        const double specials[] = {std::nan(""), -std::nan(""), HUGE_VAL, -HUGE_VAL, -0.0,
-                                   1e300, 199.0 / CurveScale, std::nextafter(0.1, 0.0)};
+        const double specials[] = {
+            std::nan(""), -std::nan(""), HUGE_VAL,           -HUGE_VAL,
+            -0.0,         1e300,         199.0 / CurveScale, std::nextafter(0.1, 0.0)};
         if (random() % 20 == 0)
             return specials[random() % std::size(specials)];
         return std::pow(10.0, 4.0 * unit(random) - 3.0) * unit(random);
