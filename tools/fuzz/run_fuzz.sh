@@ -4,7 +4,8 @@
 #  - fuzz_decode_png_libpng: the same over Debian's libpng source built with the fuzzer's
 #    instrumentation (tools/fuzz/libpng-instrumented.sh), guided by the decoder's own branches;
 #  - fuzz_set_state: the state a host hands back to the plug-in (tests/conformance);
-#  - fuzz_preset_file: the .vstpreset reader of plughost (tests/tools).
+#  - fuzz_preset_file: the .vstpreset reader of plughost (tests/tools);
+#  - fuzz_wav_file: the WAV reader of plughost's builds without libsndfile (tests/tools).
 # Every library is built instrumented (but for the coverage feedback of drawing and signal
 # processing, tools/fuzz/coverage-ignore.txt). Each run starts from its seeds plus every input
 # that once found a fault (tests/lice/fuzz-regressions, tests/conformance/fuzz-seeds: add new
@@ -29,7 +30,8 @@ cmake -S "$root" -B "$build" \
   -DSORVEL_FUZZ_LIBPNG_DIR="$build/libpng-instrumented" \
   -DSORVEL_FUZZ=ON -DSORVEL_BUILD_BENCH=OFF -DSORVEL_WERROR=ON >/dev/null
 cmake --build "$build" -j2 \
-  --target fuzz_decode_png fuzz_decode_png_libpng png_seed_writer fuzz_set_state fuzz_preset_file
+  --target fuzz_decode_png fuzz_decode_png_libpng png_seed_writer fuzz_set_state fuzz_preset_file \
+  fuzz_wav_file
 
 artifacts=$build/fuzz-artifacts/
 mkdir -p "$artifacts"
@@ -58,3 +60,4 @@ run decode_png_libpng "$build/tests/conformance/fuzz_decode_png_libpng" 8192 \
   "$png_seeds" "$root/tests/lice/fuzz-regressions"
 run set_state "$build/tests/conformance/fuzz_set_state" 1024 "$root/tests/conformance/fuzz-seeds"
 run preset_file "$build/tests/tools/fuzz_preset_file" 4096 "$root/tests/tools/fuzz-seeds"
+run wav_file "$build/tests/tools/fuzz_wav_file" 4096 "$root/tests/tools/wav-seeds"

@@ -41,7 +41,8 @@ int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int s
 
 Status CheckWritable(const std::string& path, int format, int channels, double rate) {
     if (format::Container(format) != format::kWav || !WavHolds(format::Encoding(format)))
-        return Status::Fail("cannot write '" + path + "': this build of plughost writes only WAV");
+        return Status::Fail("cannot write '" + path +
+                            "': plughost writes .wav files (this build has no libsndfile)");
     if (channels < 1 || !(rate >= 1 && rate <= 4294967295.0))
         return Status::Fail("cannot write '" + path + "': a WAV file cannot hold " +
                             std::to_string(channels) + " channels at this rate");
