@@ -120,7 +120,7 @@ TEST_F(WinEditorTest, TextEntryAppliesOrDiscardsOnTheNextTick) {
         knob->MarkChanged(false);
         InvalidateRect(Window(), nullptr, FALSE);
         PumpMessages(120);
-        const RgbImage shown = host->Pixels(kWidth, kHeight);
+        const RgbImage shown = Shown();
         int white = 0;
         for (int y = 12; y < 80; ++y)
             for (int x = 12; x < 49; ++x)

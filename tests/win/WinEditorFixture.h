@@ -9,6 +9,7 @@
 #include "graphics/win/IGraphicsWin.h"
 #include "graphics/win/WindowsHeaders.h"
 #include "lice/LICE_SysBitmap.h"
+#include "tools/plughost/editor/win/ToolWindow.h"
 
 #include <memory>
 #include <string>
@@ -62,7 +63,9 @@ class WinEditorTest : public testing::Test {
         StripGraphics::Register(7101, kWidth, kHeight, 1);
         StripGraphics::Register(7102, 40, 71, 31);
         StripGraphics::Register(7103, 20, 10, 3);
-        host = std::make_unique<HostWindow>(kWidth + 40, kHeight + 40);
+        host = std::make_unique<plughost::editor::ToolWindow>();
+        std::string error;
+        ASSERT_TRUE(host->Open(kWidth, kHeight, "Sorvel test host", error)) << error;
         editor = MakeEditor(plug);
     }
     void TearDown() override { host.reset(); }
@@ -82,11 +85,19 @@ class WinEditorTest : public testing::Test {
         return graphics;
     }
     HWND Window() { return Hwnd(editor->WindowHandle()); }
+    // What the host's window shows.
+    plughost::editor::RgbImage Shown() {
+        plughost::editor::RgbImage image;
+        std::string error;
+        EXPECT_TRUE(host->Capture(image, error)) << error;
+        return image;
+    }
     void Send(UINT message, WPARAM wParam, LPARAM lParam) {
         SendMessageW(Window(), message, wParam, lParam);
     }
 
     TestPlug plug;
     StripWinGraphics* editor = nullptr; // owned by plug
-    std::unique_ptr<HostWindow> host;
+    // The host's window: it counts the keys it receives.
+    std::unique_ptr<plughost::editor::ToolWindow> host;
 };

@@ -23,15 +23,13 @@ TEST_F(WinEditorTest, OpensDrawsReopensAndCloses) {
     {
         SCOPED_TRACE("the ticks put the drawing on screen, pixel for pixel");
         PumpMessages(300);
-        EXPECT_EQ(
-            DescribeDifference(host->Pixels(kWidth, kHeight), ImageOf(*editor->DrawingBitmap())),
-            "");
+        EXPECT_EQ(DescribeDifference(Shown(), ImageOf(*editor->DrawingBitmap())), "");
     }
     {
         SCOPED_TRACE("reopening keeps the window's place and size");
         SetWindowPos(Window(), nullptr, 5, 7, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         ASSERT_NE(editor->OpenWindow(host->Handle()), nullptr);
-        EXPECT_EQ(host->Descendants(), 1);
+        EXPECT_EQ(Descendants(host->Handle()), 1);
         RECT r{};
         GetWindowRect(Window(), &r);
         MapWindowPoints(HWND_DESKTOP, Hwnd(host->Handle()), reinterpret_cast<POINT*>(&r), 2);
@@ -42,7 +40,9 @@ TEST_F(WinEditorTest, OpensDrawsReopensAndCloses) {
     {
         SCOPED_TRACE("a second editor shares the class; the last one closed unregisters it");
         TestPlug otherPlug;
-        HostWindow otherHost(kWidth, kHeight);
+        plughost::editor::ToolWindow otherHost;
+        std::string error;
+        ASSERT_TRUE(otherHost.Open(kWidth, kHeight, "Another host", error)) << error;
         StripWinGraphics* other = MakeEditor(otherPlug);
         ASSERT_NE(other->OpenWindow(otherHost.Handle()), nullptr);
         EXPECT_EQ(IGraphicsWin::OpenWindowCount(), 2);
@@ -52,7 +52,7 @@ TEST_F(WinEditorTest, OpensDrawsReopensAndCloses) {
         other->CloseWindow();
         EXPECT_FALSE(ClassRegistered());
         EXPECT_EQ(IGraphicsWin::OpenWindowCount(), 0);
-        EXPECT_EQ(otherHost.Descendants(), 0);
+        EXPECT_EQ(Descendants(otherHost.Handle()), 0);
     }
     {
         SCOPED_TRACE("a parent that is no window: no editor window, no class");
@@ -132,7 +132,7 @@ TEST_F(WinEditorTest, DestroyedWithItsWindowOpen) {
     PumpMessages(100);
     doomed.reset();
     EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(host->Descendants(), 0);
+    EXPECT_EQ(Descendants(host->Handle()), 0);
     EXPECT_FALSE(ClassRegistered());
     PumpMessages(100); // a timer left behind would call into the deleted editor here
 }
@@ -147,7 +147,7 @@ TEST_F(WinEditorTest, OpensAndClosesAHundredTimesWithoutLeaking) {
         ASSERT_NE(editor->OpenWindow(host->Handle()), nullptr) << i;
         PumpMessages(i % 10 == 0 ? 60 : 0);
         editor->CloseWindow();
-        ASSERT_EQ(host->Descendants(), 0) << i;
+        ASSERT_EQ(Descendants(host->Handle()), 0) << i;
     }
     EXPECT_FALSE(ClassRegistered());
     // Wine does not count them (-1); the window and class checks above still hold there.
