@@ -85,9 +85,12 @@ template <int FrameLanes> class FastChainKernel {
     }
 
     void Run(const double* const* inputs, double* const* outputs, int frameCount) {
+        // At the host rate the oversampled branch's values are only kept for a later switch,
+        // so only the pushes that reach the block's last window need them.
+        const int windowFrom = block.oversampled ? 0 : frameCount - (Window / Fresh + 1);
         for (int start = 0; start < frameCount; start += ChunkFrames) {
             const int n = frameCount - start < ChunkFrames ? frameCount - start : ChunkFrames;
-            RunChunk(inputs, outputs, start, n);
+            RunChunk(inputs, outputs, start, n, windowFrom - start);
         }
     }
 
@@ -103,7 +106,9 @@ template <int FrameLanes> class FastChainKernel {
     // Frames n and on are a vector's overhang: computed from zeros and then ignored.
     int Padded(int n) const { return (n + FrameLanes - 1) / FrameLanes * FrameLanes; }
 
-    void RunChunk(const double* const* inputs, double* const* outputs, int start, int n) {
+    // Frames from windowFrom on need the drive stage's oversampled values.
+    void RunChunk(const double* const* inputs, double* const* outputs, int start, int n,
+                  int windowFrom) {
         ChunkBuffers& b = buffers;
         const double root2 = std::sqrt(2.0);
         for (int i = 0; i < n; ++i) {
@@ -132,8 +137,9 @@ template <int FrameLanes> class FastChainKernel {
         const V makeUp = Broadcast<V>(block.makeUpGain);
         const Pair zero = {0.0, 0.0};
         for (int i = 0; i < Padded(n); i += FrameLanes) {
-            double* fresh = b.satWindow[Window + Fresh * i];
-            Interpolate<V>(b.satHistory[i + 1], 2, fresh, 2 * Fresh, SaturateLanes<V>);
+            if (i + FrameLanes > windowFrom)
+                Interpolate<V>(b.satHistory[i + 1], 2, b.satWindow[Window + Fresh * i], 2 * Fresh,
+                               SaturateLanes<V>);
             if (block.oversampled)
                 StoreFrames(b.stage[i], 2,
                             makeUp * Decimate<V>(b.satWindow[Fresh * (i + 1)], 2 * Fresh));
