@@ -159,7 +159,7 @@ TEST_F(PlughostRender, MonoInputIsFedToBothChannelsAndWrittenAsStereo) {
     EXPECT_EQ(out.channels[1], mono.channels[0]);
 }
 
-TEST_F(PlughostRender, PathsBeyondAsciiReachTheFilesTheyName) {
+TEST_F(PlughostRender, PathsBeyondAsciiReachTheBundleAndFilesTheyName) {
     // Windows hands programs their arguments in the ANSI code page unless asked for the wide
     // command line, and opens narrow paths in it too.
     const std::string folder = dir.Path("K\xC3\xB6ln \xE2\x99\xAB \xE6\x9D\xB1\xE4\xBA\xAC");
@@ -167,9 +167,14 @@ TEST_F(PlughostRender, PathsBeyondAsciiReachTheFilesTheyName) {
     const std::string in = folder + "/\xC3\xA9t\xC3\xA9.wav";
     const std::string out = folder + "/\xCE\xA9 out.wav";
     const std::string state = folder + "/\xC3\xBC.state";
+    const std::string bundle = folder + "/Sorvel.vst3";
     ASSERT_TRUE(WriteWav(in, Noise(48000, 0.05, 0.5, 43)));
-    const RunResult run = RunPlughost({"render", SorvelBundle(), in, out, "--quiet", "--set",
-                                       "BY=1", "--precision", "64", "--save-state", state});
+    std::error_code ec;
+    std::filesystem::copy(plughost::PathFromUtf8(SorvelBundle()), plughost::PathFromUtf8(bundle),
+                          std::filesystem::copy_options::recursive, ec);
+    ASSERT_FALSE(ec) << ec.message();
+    const RunResult run = RunPlughost({"render", bundle, in, out, "--quiet", "--set", "BY=1",
+                                       "--precision", "64", "--save-state", state});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find(out), std::string::npos) << "the summary names the file: " << run.out;
     EXPECT_EQ(MaxDifference(ReadAudio(in), ReadAudio(out)), 0.0);
