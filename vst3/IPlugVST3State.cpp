@@ -51,6 +51,13 @@ bool WriteFully(IBStream* stream, const unsigned char* bytes, int32 size) {
     return true;
 }
 
+// Makes room for the usual state (one double per parameter) before the lock is taken, so that
+// the audio thread does not wait for an allocation.
+void Reserve(StateChunk& chunk, int parameters) {
+    chunk.Resize(parameters * static_cast<int>(sizeof(double)), false);
+    chunk.Resize(0, false);
+}
+
 } // namespace
 
 // User-interface thread; holds the plug-in lock only while the state is taken.
@@ -58,6 +65,7 @@ tresult PLUGIN_API IPlugVST3::getEditorState(IBStream* state) {
     if (!state)
         return kResultFalse;
     StateChunk chunk;
+    Reserve(chunk, NParams());
     int32 flag = 0;
     {
         PluginLockGuard guard(lock);
@@ -81,6 +89,7 @@ tresult PLUGIN_API IPlugVST3::setEditorState(IBStream* state) {
     // The current state, for its size and for the values a short stream does not reach. Taken
     // again under the lock below, into the memory reserved here.
     StateChunk chunk;
+    Reserve(chunk, NParams());
     SaveState(chunk);
     const int size = chunk.Size();
     if (size <= 0)
