@@ -98,6 +98,7 @@ TEST(Threads, ProcessParametersStateAndDrawingAtOnce) {
             controller.getParamValueByString(id, text, parsed);
             controller.normalizedParamToPlain(id, parsed);
             ++parameterCalls;
+            std::this_thread::yield(); // as below: calls that relock at once starve a waiter
         }
     });
     std::thread state([&] {
@@ -110,7 +111,7 @@ TEST(Threads, ProcessParametersStateAndDrawingAtOnce) {
             controller.setState(stream.get());
             ++stateRoundTrips;
             // An unfair mutex lets a thread that relocks at once starve a waiter; a host's
-            // state calls come far apart, so this one steps aside after each round trip.
+            // calls come far apart, so the threads step aside after each round.
             std::this_thread::yield();
         }
     });
