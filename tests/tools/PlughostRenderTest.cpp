@@ -48,11 +48,10 @@ TEST_F(PlughostRender, BuiltInSignalRendersAtTheDefaultOrGivenRate) {
     }
 
     // FLAC where the build writes it (not the WAV-only Windows build).
-    const std::string at44Path =
-        dir.Path(plughost::CheckWritable("", plughost::format::kFlac | plughost::format::kPcm24,
-                                         2, 44100)
-                     ? "44.flac"
-                     : "44.wav");
+    const std::string at44Path = dir.Path(
+        plughost::CheckWritable("", plughost::format::kFlac | plughost::format::kPcm24, 2, 44100)
+            ? "44.flac"
+            : "44.wav");
     const RunResult at44 =
         RunPlughost({"render", SorvelBundle(), at44Path, "--rate", "44100", "--quiet"});
     ASSERT_EQ(at44.exitCode, 0) << at44.err;

@@ -39,7 +39,8 @@ plughost::AudioData Sine(double sampleRate, double seconds, double hz, double pe
 
 bool WriteWav(const std::string& path, const plughost::AudioData& audio) {
     plughost::WriteReport report;
-    return plughost::WriteAudioFileAtomically(path, audio, plughost::format::kWav | plughost::format::kDouble, report)
+    return plughost::WriteAudioFileAtomically(
+               path, audio, plughost::format::kWav | plughost::format::kDouble, report)
         .ok();
 }
 

@@ -91,10 +91,13 @@ TEST(WavFile, DamagedAndForeignFilesFailWithAReasonOrKeepWholeFrames) {
         // RIFF, an odd 3-byte chunk and its pad byte, a 40-byte extensible format naming
         // float in its sub-format (two channels of 32 bits at 44100 Hz), two frames.
         const std::string file(
-            "RIFF\0\0\0\0WAVE" "junk\x03\0\0\0abc\0"
+            "RIFF\0\0\0\0WAVE"
+            "junk\x03\0\0\0abc\0"
             "fmt \x28\0\0\0\xFE\xFF\x02\0\x44\xAC\0\0\x20\x62\x05\0\x08\0\x20\0"
             "\x16\0\x20\0\x03\0\0\0\x03\0\0\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71"
-            "data\x10\0\0\0" "\0\0\0\x3F\0\0\0\0" "\0\0\x80\xBF\0\0\0\0",
+            "data\x10\0\0\0"
+            "\0\0\0\x3F\0\0\0\0"
+            "\0\0\x80\xBF\0\0\0\0",
             12 + 12 + 48 + 8 + 16);
         const std::vector<std::uint8_t> bytes(file.begin(), file.end());
         AudioData out;
@@ -111,7 +114,8 @@ TEST(WavFile, DamagedAndForeignFilesFailWithAReasonOrKeepWholeFrames) {
     } refusals[] = {
         {"FLAC", {'f', 'L', 'a', 'C', 0, 0, 0, 34}, "unsupported audio file 'x': it is FLAC"},
         {"text", {'h', 'e', 'l', 'l', 'o'}, "cannot read audio file 'x': not a WAV file"},
-        {"ADPCM", [&] {
+        {"ADPCM",
+         [&] {
              std::vector<std::uint8_t> b = good;
              b[20] = 2;
              return b;

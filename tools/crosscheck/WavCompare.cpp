@@ -47,9 +47,9 @@ int Diff(const std::string& a, const std::string& b, double tolerance) {
     if (left.ChannelCount() != right.ChannelCount() || left.FrameCount() != right.FrameCount() ||
         left.sampleRate != right.sampleRate) {
         std::printf("different shapes: %d x %lld at %g Hz against %d x %lld at %g Hz\n",
-                    left.ChannelCount(), static_cast<long long>(left.FrameCount()),
-                    left.sampleRate, right.ChannelCount(),
-                    static_cast<long long>(right.FrameCount()), right.sampleRate);
+                    left.ChannelCount(), static_cast<long long>(left.FrameCount()), left.sampleRate,
+                    right.ChannelCount(), static_cast<long long>(right.FrameCount()),
+                    right.sampleRate);
         return 2;
     }
     double worst = 0;
@@ -72,8 +72,8 @@ int Diff(const std::string& a, const std::string& b, double tolerance) {
     if (differing == 0)
         std::printf("bit-identical (%lld samples)\n", static_cast<long long>(total));
     else
-        std::printf("max abs difference %.3g (relative %.3g), %lld of %lld samples differ\n",
-                    worst, worstRelative, static_cast<long long>(differing),
+        std::printf("max abs difference %.3g (relative %.3g), %lld of %lld samples differ\n", worst,
+                    worstRelative, static_cast<long long>(differing),
                     static_cast<long long>(total));
     return worst <= tolerance ? 0 : 1;
 }

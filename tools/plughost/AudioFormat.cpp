@@ -13,8 +13,8 @@ struct ContainerName {
 };
 
 constexpr ContainerName kContainerNames[] = {
-    {"wav", format::kWav},   {"flac", format::kFlac}, {"aiff", format::kAiff},
-    {"aif", format::kAiff},  {"aifc", format::kAiff}, {"ogg", format::kOgg},
+    {"wav", format::kWav},  {"flac", format::kFlac}, {"aiff", format::kAiff},
+    {"aif", format::kAiff}, {"aifc", format::kAiff}, {"ogg", format::kOgg},
     {"mp3", format::kMpeg},
 };
 

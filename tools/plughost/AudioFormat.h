@@ -32,9 +32,15 @@ inline constexpr int kMpegLayer3 = 0x0082;
 inline constexpr int kContainerMask = 0x0FFF0000;
 inline constexpr int kEncodingMask = 0x0000FFFF;
 
-constexpr int Container(int format) { return format & kContainerMask; }
-constexpr int Encoding(int format) { return format & kEncodingMask; }
-constexpr bool IsInteger(int encoding) { return encoding != kFloat && encoding != kDouble; }
+constexpr int Container(int format) {
+    return format & kContainerMask;
+}
+constexpr int Encoding(int format) {
+    return format & kEncodingMask;
+}
+constexpr bool IsInteger(int encoding) {
+    return encoding != kFloat && encoding != kDouble;
+}
 } // namespace format
 
 // Maps "wav", "flac", "aiff" (or "aif", "aifc"), "ogg" and "mp3" to a container; 0 when

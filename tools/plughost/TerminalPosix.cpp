@@ -4,7 +4,9 @@
 
 namespace plughost {
 
-bool IsTerminal(std::FILE* stream) { return isatty(fileno(stream)) != 0; }
+bool IsTerminal(std::FILE* stream) {
+    return isatty(fileno(stream)) != 0;
+}
 
 // Terminals here take the bytes as they are.
 void UseUtf8Console() {}

@@ -13,6 +13,8 @@ bool IsTerminal(std::FILE* stream) {
     return handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode) != 0;
 }
 
-void UseUtf8Console() { SetConsoleOutputCP(CP_UTF8); }
+void UseUtf8Console() {
+    SetConsoleOutputCP(CP_UTF8);
+}
 
 } // namespace plughost

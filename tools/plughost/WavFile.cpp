@@ -17,7 +17,9 @@ constexpr int kMaxChannels = 1024;
 std::uint32_t Le32(const std::uint8_t* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (std::uint32_t{p[3]} << 24);
 }
-std::uint16_t Le16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t Le16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 
 struct SampleLayout {
     bool isFloat = false;
@@ -93,8 +95,13 @@ const char* OtherContainer(const std::vector<std::uint8_t>& bytes) {
         const char* name;
     };
     static constexpr Magic kMagics[] = {
-        {"fLaC", "FLAC"}, {"FORM", "AIFF"}, {".snd", "AU"},  {"OggS", "Ogg"},
-        {"RF64", "RF64"}, {"riff", "W64"},  {"RIFX", "big-endian WAV"},
+        {"fLaC", "FLAC"},
+        {"FORM", "AIFF"},
+        {".snd", "AU"},
+        {"OggS", "Ogg"},
+        {"RF64", "RF64"},
+        {"riff", "W64"},
+        {"RIFX", "big-endian WAV"},
     };
     for (const Magic& m : kMagics)
         if (bytes.size() >= 4 && std::memcmp(bytes.data(), m.bytes, 4) == 0)
@@ -143,8 +150,7 @@ std::int64_t Quantise(double v, int bits, std::int64_t& clipped) {
 
 } // namespace
 
-Status DecodeWav(const std::vector<std::uint8_t>& bytes, const std::string& name,
-                 AudioData& out) {
+Status DecodeWav(const std::vector<std::uint8_t>& bytes, const std::string& name, AudioData& out) {
     const auto fail = [&](const std::string& why) {
         return Status::Fail("cannot read audio file '" + name + "': " + why);
     };
@@ -186,7 +192,8 @@ Status DecodeWav(const std::vector<std::uint8_t>& bytes, const std::string& name
                     channel[i] = ReadSample(p, layout);
                     p += sampleBytes;
                 }
-            const int encoding = layout.isFloat ? (layout.bits == 32 ? format::kFloat : format::kDouble)
+            const int encoding = layout.isFloat
+                                     ? (layout.bits == 32 ? format::kFloat : format::kDouble)
                                  : layout.bits == 8  ? format::kPcmU8
                                  : layout.bits == 16 ? format::kPcm16
                                  : layout.bits == 24 ? format::kPcm24
@@ -230,7 +237,8 @@ Status EncodeWav(const AudioData& audio, int encoding, const std::string& name,
     const std::uint64_t dataBytes = frames * blockAlign;
     const std::uint32_t formatBytes = isFloat ? 18 : 16;
     const std::uint32_t factBytes = isFloat ? 12 : 0;
-    const std::uint64_t riffBytes = 4 + 8 + formatBytes + factBytes + 8 + dataBytes + (dataBytes & 1);
+    const std::uint64_t riffBytes =
+        4 + 8 + formatBytes + factBytes + 8 + dataBytes + (dataBytes & 1);
     if (riffBytes > std::numeric_limits<std::uint32_t>::max())
         return Status::Fail("cannot write '" + name + "': the audio is too long for a WAV file");
 
