@@ -81,6 +81,7 @@ class IGraphicsWin : public IGraphics {
     void* previousEntryProcedure = nullptr;
     void* entryFont = nullptr;
     TextEntry entry; // the edited control and parameter, and the state
+    bool releasingCapture = false; // the editor gives up the mouse itself, at a release
     bool tooltipShown = false;
     int32_t tooltipControl = -1;
     uint32_t* customColours = nullptr; // 16 COLORREFs, made by the first colour dialog

@@ -126,8 +126,16 @@ intptr_t IGraphicsWin::HandleMessage(unsigned int message, uintptr_t wParam, int
         return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
+        releasingCapture = true;
         ::ReleaseCapture();
+        releasingCapture = false;
         HandleMouseUp(x, y, ModsFromKeyState(wParam, AltDown()));
+        return 0;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse mid-gesture: its release will never come here, and
+        // the host must not be left with an edit that never ends.
+        if (!releasingCapture && reinterpret_cast<HWND>(lParam) != hwnd)
+            ReleaseCapture();
         return 0;
     case WM_LBUTTONDBLCLK:
         if (HandleDoubleClick(x, y, ModsFromKeyState(wParam, AltDown())))

@@ -121,6 +121,15 @@ TEST_F(WinEditorTest, MessagesReachTheRouting) {
         EXPECT_EQ(plug.calls[0].kind, HostCall::Begin);
         EXPECT_GT(plug.calls[1].value, knobBefore + 0.01);
         EXPECT_EQ(plug.calls[2].kind, HostCall::End);
+        plug.calls.clear();
+    }
+    {
+        SCOPED_TRACE("another window taking the mouse mid-drag ends the gesture");
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, At(30, 40));
+        SetCapture(Hwnd(host->Handle()));
+        ReleaseCapture();
+        EXPECT_EQ(Describe(plug.calls),
+                  Describe({{HostCall::Begin, 0, 0.0}, {HostCall::End, 0, 0.0}}));
     }
 }
 
