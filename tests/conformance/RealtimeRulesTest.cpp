@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <mutex>
+#include <new>
+#include <unistd.h>
 
 using namespace Steinberg;
 using namespace Conformance;
@@ -13,6 +16,18 @@ using namespace Conformance;
 TEST(RealtimeRules, ProcessAllocatesNothingDoesNoIoAndTakesOnlyThePluginLock) {
     if (!CallCounters::Available())
         GTEST_SKIP() << "allocation counting is not available in this build";
+    {
+        // The counters must see what they are to count, or every zero below means nothing.
+        std::mutex mutex;
+        CallCounters::Begin();
+        delete new (std::nothrow) volatile int(1);
+        close(-1);
+        std::lock_guard<std::mutex> hold(mutex);
+        const CallCounters::Counts seen = CallCounters::End();
+        ASSERT_TRUE(seen.allocations >= 1 && seen.io == 1 && seen.locks == 1 && seen.mutexes == 1)
+            << "the counters miss calls: " << seen.allocations << " allocations, " << seen.io
+            << " I/O calls, " << seen.locks << " locks";
+    }
     for (bool doublePrecision : {false, true}) {
         SCOPED_TRACE(doublePrecision ? "64-bit" : "32-bit");
         Plugin plugin = Create();
