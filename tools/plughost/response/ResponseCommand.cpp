@@ -216,8 +216,10 @@ Status Run(const ResponseOptions& options) {
 
     if (!options.plot.empty()) {
         std::vector<std::uint8_t> png;
-        if (Status s = DrawResponsePlot(plot, png); !s)
-            return s;
+        const Status drawn = DrawResponsePlot(plot, png);
+        ReleasePlotCaches();
+        if (!drawn)
+            return drawn;
         if (Status s = WriteFileAtomically(options.plot, png); !s)
             return s;
     }

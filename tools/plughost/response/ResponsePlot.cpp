@@ -1,6 +1,7 @@
 #include "tools/plughost/response/ResponsePlot.h"
 
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cmath>
@@ -204,6 +205,11 @@ Status DrawResponsePlot(const ResponsePlotData& data, std::vector<std::uint8_t>&
         return Status::Fail(std::string("the plot could not be drawn: ") +
                             cairo_status_to_string(status));
     return Status::Ok();
+}
+
+void ReleasePlotCaches() {
+    cairo_debug_reset_static_data();
+    FcFini();
 }
 
 } // namespace plughost

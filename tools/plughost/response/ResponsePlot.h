@@ -27,4 +27,9 @@ inline constexpr int kPlotHeight = 560;
 // a grid, labelled ticks, a legend and the title, and encodes the picture as PNG.
 Status DrawResponsePlot(const ResponsePlotData& data, std::vector<std::uint8_t>& png);
 
+// cairo and fontconfig keep their font caches for the life of the process; the command hands
+// them back once it has drawn, so that a leak checker sees only plughost's own memory. No
+// drawing may follow in the same process.
+void ReleasePlotCaches();
+
 } // namespace plughost
