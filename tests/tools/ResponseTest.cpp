@@ -23,6 +23,14 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+// A sanitizer build checks the memory the measurement touches, the same at every rate, and
+// runs ten times slower: one rate is enough there.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+constexpr double kRates[] = {48000};
+#else
+constexpr double kRates[] = {44100, 48000, 96000};
+#endif
+
 // The section design as the equaliser states it: V = 10^(|gain| / 20), K = tan(pi Fc).
 struct Section {
     double a0 = 1, a1 = 0, a2 = 0, b1 = 0, b2 = 0;
@@ -142,7 +150,7 @@ TEST(PlughostResponse, BandsFollowTheirSectionsAtEightTimesTheRate) {
         {"MGAIN2", "MFREQ2", 4.5, {400, 800, 630}},    {"MGAIN3", "MFREQ3", 4.5, {1000, 3000, 2000}},
         {"MGAIN4", "MFREQ4", 9, {5000, 8000}},         {"LGAIN", "LFREQ", 18, {20, 60, 40}},
     };
-    for (double rate : {44100.0, 48000.0, 96000.0}) {
+    for (double rate : kRates) {
         SCOPED_TRACE(std::to_string(static_cast<int>(rate)) + " Hz");
         const double top = 0.95 * rate / 2;
         auto measure = [&](std::vector<std::string> settings) {
