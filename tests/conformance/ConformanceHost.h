@@ -64,7 +64,6 @@ class GuardedBlock {
     bool GuardsIntact(int frames, std::string& where) const;
     // Prepares the frame count and the parameter changes of the next call.
     Vst::ProcessData& Data(int frames, Hosting::ParameterChanges* changes);
-    bool DoublePrecision() const { return doublePrecision; }
     int Channels() const { return channels; }
 
   private:
