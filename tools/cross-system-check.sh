@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Same audio, same state, both systems: renders through the Linux build's plughost and bundle
 # and through the Windows build's plughost.exe and bundle under Wine, for the built-in signal and
-# a file, several parameter settings and both sample sizes, and compares them; then compares
-# the states both save and loads each system's state on the other.
+# two files (64-bit float and 24-bit PCM), several parameter settings and both sample sizes, and
+# compares them; then compares the states both save and loads each system's state on the other.
 #   tools/cross-system-check.sh [LINUX_BUILD] [WINDOWS_BUILD]    (default build/ci build/windows)
 # Fails when a render differs by more than 1e-6, a state differs by one byte, or a state saved
 # on one system does not give the same render on the other.
@@ -38,6 +38,7 @@ run_windows() {
 }
 
 "$wavcompare" noise "$work/noise.wav"
+"$wavcompare" noise "$work/noise24.wav" pcm24
 
 settings=(
   "defaults|"
@@ -55,9 +56,11 @@ for entry in "${settings[@]}"; do
   sets=()
   for s in ${entry#*|}; do sets+=(--set "$s"); done
   tag=${name// /-}
-  for input in built-in file; do
+  # A 24-bit input is written back as 24-bit PCM: both builds must round alike.
+  for input in built-in file pcm24; do
     in=()
     [ "$input" = file ] && in=("$work/noise.wav")
+    [ "$input" = pcm24 ] && in=("$work/noise24.wav")
     for bits in 32 64; do
       out=$tag-$input-$bits.wav
       extra=(--precision "$bits" ${sets[@]+"${sets[@]}"})

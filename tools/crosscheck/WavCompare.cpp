@@ -1,5 +1,6 @@
 // wavcompare: the measuring half of the cross-system check (tools/cross-system-check.sh).
-//   wavcompare noise OUT            writes one second of stereo noise as a 64-bit float WAV
+//   wavcompare noise OUT [pcm24]    writes one second of stereo noise as a 64-bit float WAV
+//                                   (or as 24-bit PCM)
 //   wavcompare diff A B TOLERANCE   prints the largest sample difference of two files; exits 1
 //                                   when it exceeds TOLERANCE, 2 when the files cannot be compared
 #include "tools/plughost/AudioFile.h"
@@ -15,7 +16,7 @@ using namespace plughost;
 
 namespace {
 
-int WriteNoise(const std::string& path) {
+int WriteNoise(const std::string& path, int encoding) {
     AudioData audio;
     audio.sampleRate = 44100;
     audio.channels.assign(2, std::vector<double>(44100));
@@ -28,8 +29,7 @@ int WriteNoise(const std::string& path) {
             v = 0.7 * (static_cast<double>(state) / 2147483648.0 - 1.0);
         }
     WriteReport report;
-    if (Status s = WriteAudioFileAtomically(path, audio, format::kWav | format::kDouble, report);
-        !s) {
+    if (Status s = WriteAudioFileAtomically(path, audio, format::kWav | encoding, report); !s) {
         std::fprintf(stderr, "wavcompare: %s\n", s.message().c_str());
         return 2;
     }
@@ -81,10 +81,11 @@ int Diff(const std::string& a, const std::string& b, double tolerance) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "noise") == 0)
-        return WriteNoise(argv[2]);
+    if ((argc == 3 || (argc == 4 && std::strcmp(argv[3], "pcm24") == 0)) &&
+        std::strcmp(argv[1], "noise") == 0)
+        return WriteNoise(argv[2], argc == 4 ? format::kPcm24 : format::kDouble);
     if (argc == 5 && std::strcmp(argv[1], "diff") == 0)
         return Diff(argv[2], argv[3], std::strtod(argv[4], nullptr));
-    std::fputs("usage: wavcompare noise OUT | wavcompare diff A B TOLERANCE\n", stderr);
+    std::fputs("usage: wavcompare noise OUT [pcm24] | wavcompare diff A B TOLERANCE\n", stderr);
     return 2;
 }

@@ -1,5 +1,6 @@
 #include "tools/plughost/AudioFile.h"
 
+#include "tools/plughost/PcmQuantiser.h"
 #include "tools/plughost/PendingFile.h"
 
 #include <sndfile.h>
@@ -188,6 +189,8 @@ Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio,
     // Without this libsndfile wraps samples beyond full scale around in integer encodings.
     sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
     const bool countClipping = format::IsInteger(format::Encoding(format));
+    // libsndfile rounds down when it clips; the samples arrive on the PCM grid already.
+    const int pcmBits = PcmBits(format::Encoding(format));
 
     std::vector<double> interleaved(static_cast<size_t>(kChunkFrames * channels));
     const std::int64_t frames = audio.FrameCount();
@@ -199,7 +202,8 @@ Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio,
             for (std::int64_t i = 0; i < count; ++i) {
                 if (countClipping && std::fabs(src[i]) > 1.0)
                     ++report.clippedSamples;
-                interleaved[static_cast<size_t>(i * channels + c)] = src[i];
+                interleaved[static_cast<size_t>(i * channels + c)] =
+                    pcmBits > 0 ? QuantisePcm(src[i], pcmBits) : src[i];
             }
         }
         written = sf_writef_double(file, interleaved.data(), count) == count;

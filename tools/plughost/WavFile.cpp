@@ -1,5 +1,7 @@
 #include "tools/plughost/WavFile.h"
 
+#include "tools/plughost/PcmQuantiser.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -137,15 +139,11 @@ int BitsOf(int encoding) {
     }
 }
 
-// Rounds to the nearest step of `bits`-bit full scale and clips what lies beyond it.
+// The sample as a `bits`-bit integer; counts what lay beyond full scale.
 std::int64_t Quantise(double v, int bits, std::int64_t& clipped) {
-    const double scale = std::ldexp(1.0, bits - 1);
-    if (std::isnan(v))
-        return 0;
     if (std::fabs(v) > 1.0)
         ++clipped;
-    const double scaled = std::nearbyint(v * scale);
-    return static_cast<std::int64_t>(std::clamp(scaled, -scale, scale - 1));
+    return static_cast<std::int64_t>(QuantisePcm(v, bits) * std::ldexp(1.0, bits - 1));
 }
 
 } // namespace
