@@ -8,14 +8,16 @@ sorvel_add_bundle(Sorvel Sorvel ${CMAKE_CURRENT_LIST_DIR}/SorvelEntry.cpp)
 target_link_libraries(Sorvel PRIVATE sorvel_engine)
 
 # Hosts list a bundle's classes from Contents/Resources/moduleinfo.json without loading it. The
-# file is made from the module just linked, so it cannot disagree with the factory.
-if(TARGET sorvel_moduleinfo AND NOT CMAKE_CROSSCOMPILING)
+# file is made from the module just linked, so it cannot disagree with the factory; a cross
+# build runs the tool through its emulator (Wine, in a prefix inside the build tree).
+if(TARGET sorvel_moduleinfo AND (NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILING_EMULATOR))
   set(_sorvel_bundle ${CMAKE_BINARY_DIR}/Sorvel.vst3)
   add_custom_command(TARGET Sorvel POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E make_directory ${_sorvel_bundle}/Contents/Resources
     # A sanitizer build's leak report at exit is not the build's business.
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
-            $<TARGET_FILE:sorvel_moduleinfo> ${_sorvel_bundle}
+            SORVEL_WINDOWS_BUILD=${CMAKE_BINARY_DIR}
+            ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:sorvel_moduleinfo> ${_sorvel_bundle}
             ${_sorvel_bundle}/Contents/Resources/moduleinfo.json
     VERBATIM)
   add_dependencies(Sorvel sorvel_moduleinfo)
