@@ -1,5 +1,7 @@
 #include "WinEditorFixture.h"
 
+#include "graphics/win/WindowClass.h"
+
 TEST_F(WinEditorTest, OpensDrawsReopensAndCloses) {
     ASSERT_FALSE(ClassRegistered());
     ASSERT_NE(editor->OpenWindow(host->Handle()), nullptr);
@@ -19,6 +21,7 @@ TEST_F(WinEditorTest, OpensDrawsReopensAndCloses) {
         EXPECT_EQ(r.right, kWidth);
         EXPECT_EQ(r.bottom, kHeight);
         EXPECT_EQ(GetFocus(), Window());
+        EXPECT_EQ(WindowClass::TimerPeriodMs(), 40u) << "25 ticks a second";
     }
     {
         SCOPED_TRACE("the ticks put the drawing on screen, pixel for pixel");
