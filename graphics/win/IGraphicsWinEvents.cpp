@@ -160,6 +160,7 @@ intptr_t IGraphicsWin::HandleMessage(unsigned int message, uintptr_t wParam, int
             IControl* control = GetControl(tooltipControl);
             TOOLINFOW tool{};
             tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND;
             tool.hwnd = hwnd;
             tool.uId = reinterpret_cast<UINT_PTR>(hwnd);
             std::wstring text = WideOf(control ? control->Tooltip() : "");
