@@ -27,7 +27,8 @@ template <bool Wide> class EqualiserWavefront {
             StoreState(sections[band], eq[band]);
     }
 
-    // Runs count channel pairs through the sections in band order, in place.
+    // Runs count channel pairs, already rounded to single precision as the first section would
+    // round them, through the sections in band order, in place.
     void Run(double* stream, int count) {
         constexpr int last = EqBandCount - 1;
         SectionLanes<Pair> s[EqBandCount];
@@ -36,7 +37,7 @@ template <bool Wide> class EqualiserWavefront {
         Pair carry[EqBandCount] = {};
         const auto step = [&](int at, int first, int final) {
             for (int band = final; band >= first; --band) {
-                const Pair in = band == 0 ? ThroughSingle(Load(stream, at)) : carry[band - 1];
+                const Pair in = band == 0 ? Load(stream, at) : carry[band - 1];
                 carry[band] = band == 0 ? s[0].ProcessRounded(in) : s[band].ProcessRounded(in);
             }
             if (final == last)
@@ -51,7 +52,7 @@ template <bool Wide> class EqualiserWavefront {
             for (; at < count; ++at) {
 #pragma GCC unroll 7
                 for (int band = last; band >= 0; --band) {
-                    const Pair in = band == 0 ? ThroughSingle(Load(stream, at)) : carry[band - 1];
+                    const Pair in = band == 0 ? Load(stream, at) : carry[band - 1];
                     carry[band] = s[band].ProcessRounded(in);
                 }
                 std::memcpy(stream + 2 * (at - last), &carry[last], sizeof(Pair));
@@ -95,7 +96,7 @@ template <bool Wide> class EqualiserWavefront {
             c[j] = Join(carry[2 * j], 2 * j + 1 < EqBandCount ? carry[2 * j + 1] : Pair{});
         }
         for (; at < count; ++at) {
-            const Pair x = ThroughSingle(Load(stream, at));
+            const Pair x = Load(stream, at);
             Quad in[Vectors];
             in[0] = Join(x, Low(c[0]));
 #pragma GCC unroll 4

@@ -76,9 +76,9 @@ template <int FrameLanes> class FastChainKernel {
     using V = Doubles<2 * FrameLanes>;
 
   public:
-    FastChainKernel(EngineState& state, const ChainBlock& block) : state(state), block(block) {
-        satPeak = LoadSections(state.satPeak);
-        outPeak = LoadSections(state.outPeak);
+    FastChainKernel(EngineState& state, const ChainBlock& block)
+        : state(state), block(block), satPeak(LoadSections(state.satPeak)),
+          outPeak(LoadSections(state.outPeak)), satPeakZero(satPeak), outPeakZero(outPeak) {
         equaliser.Load(state.eq);
         LoadOversampler(state.satOversampler, buffers.satHistory, buffers.satWindow);
         LoadOversampler(state.eqOversampler, buffers.eqHistory, buffers.eqWindow);
@@ -135,7 +135,6 @@ template <int FrameLanes> class FastChainKernel {
         // host-rate result through its fixed section, then pushed twice into the equaliser's
         // history. The fixed section's steps overlap with the next frames' other work.
         const V makeUp = Broadcast<V>(block.makeUpGain);
-        const Pair zero = {0.0, 0.0};
         for (int i = 0; i < Padded(n); i += FrameLanes) {
             if (i + FrameLanes > windowFrom)
                 Interpolate<V>(b.satHistory[i + 1], 2, b.satWindow[Window + Fresh * i], 2 * Fresh,
@@ -149,7 +148,7 @@ template <int FrameLanes> class FastChainKernel {
                 Pair y = LoadFrames<Pair>(b.stage[f], 0);
                 if (block.oversampled)
                     y = satPeak.Process(y);
-                satPeak.ProcessRounded(zero);
+                satPeakZero.Run(satPeak);
                 const Pair pushed = 4.0 * y;
                 StoreFrames(b.eqHistory[History + 2 * f], 0, pushed);
                 StoreFrames(b.eqHistory[History + 2 * f + 1], 0, pushed);
@@ -160,7 +159,7 @@ template <int FrameLanes> class FastChainKernel {
         // down through the output section and gain, and the output matrix.
         for (int push = 0; push < 2 * n; push += FrameLanes)
             Interpolate<V>(b.eqHistory[push + 1], 2, b.eqWindow[Window + Fresh * push], 2 * Fresh,
-                           Unchanged<V>);
+                           ThroughSingle<V>);
         equaliser.Run(b.eqWindow[Window], 2 * Fresh * n);
         if (Padded(n) != n)
             for (int k = 0; k < 2 * Fresh; ++k)
@@ -171,7 +170,7 @@ template <int FrameLanes> class FastChainKernel {
             StoreFrames(b.stage[i], 2, Decimate<V>(b.eqWindow[2 * Fresh * (i + 1)], 4 * Fresh));
             for (int f = i; f < i + FrameLanes && f < n; ++f) {
                 const Pair o = outputGain * outPeak.Process(LoadFrames<Pair>(b.stage[f], 0));
-                outPeak.ProcessRounded(zero);
+                outPeakZero.Run(outPeak);
                 const double left = inputs[0][start + f];
                 const double right = inputs[1][start + f];
                 const double oa = o[0];
@@ -230,6 +229,8 @@ template <int FrameLanes> class FastChainKernel {
     const ChainBlock& block;
     SectionLanes<Pair> satPeak;
     SectionLanes<Pair> outPeak;
+    const ZeroInputStep<Pair> satPeakZero;
+    const ZeroInputStep<Pair> outPeakZero;
     EqualiserWavefront<FrameLanes == 2> equaliser;
     ChunkBuffers buffers;
 };

@@ -201,6 +201,21 @@ template <class V> struct SectionLanes {
     V Process(V x) { return ProcessRounded(ThroughSingle(x)); }
 };
 
+// SectionLanes::ProcessRounded() of a zero input, with the products of that zero and the
+// feed-forward coefficients worked out once: the same operations on the same values.
+template <class V> struct ZeroInputStep {
+    V zeroA0, zeroA1, zeroA2;
+
+    explicit ZeroInputStep(const SectionLanes<V>& s)
+        : zeroA0(0.0 * s.a0), zeroA1(0.0 * s.a1), zeroA2(0.0 * s.a2) {}
+
+    void Run(SectionLanes<V>& s) const {
+        const V out = zeroA0 + s.z1;
+        s.z1 = zeroA1 + s.z2 - s.b1 * out;
+        s.z2 = zeroA2 - s.b2 * out;
+    }
+};
+
 inline SectionLanes<Pair> LoadSections(const BiquadSection (&s)[2]) {
     SectionLanes<Pair> lanes;
     lanes.a0 = Pair{s[0].a0, s[1].a0};
