@@ -80,7 +80,7 @@ class IGraphicsWin : public IGraphics {
     void* tooltipWindow = nullptr;
     void* previousEntryProcedure = nullptr;
     void* entryFont = nullptr;
-    TextEntry entry; // the edited control and parameter, and the state
+    TextEntry entry;               // the edited control and parameter, and the state
     bool releasingCapture = false; // the editor gives up the mouse itself, at a release
     bool tooltipShown = false;
     int32_t tooltipControl = -1;
