@@ -128,10 +128,13 @@ TEST_F(WinEditorTest, TextEntryAppliesOrDiscardsOnTheNextTick) {
         EXPECT_GT(white, 37 * 68 / 2) << "the box, not the knob, shows through repaints";
         Type(box, "x-1.5y");
         EXPECT_EQ(TextOf(box), L"-1.5");
+        auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(box, WM_GETFONT, 0, 0));
+        EXPECT_EQ(GetObjectType(font), DWORD(OBJ_FONT)) << "the style's font";
         SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
         EXPECT_EQ(gain->value, 0.0) << "nothing before the tick";
         PumpMessages(120);
         EXPECT_EQ(EntryBox(Window()), nullptr);
+        EXPECT_EQ(GetObjectType(font), 0u) << "the box's font went with it";
         EXPECT_EQ(gain->value, -1.5);
     }
     {
