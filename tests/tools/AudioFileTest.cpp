@@ -59,8 +59,7 @@ TEST(AudioFile, LossyContainersAreWrittenAsNamedOrRefusedWithTheList) {
         EXPECT_NEAR(Peak(samples), 0.5, 0.05) << "the sine survives the encoder";
     }
     const Status refused = CheckWritable("out.mp4", ChooseOutputFormat(0, "out.mp4", 0), 2, 44100);
-    EXPECT_NE(refused.message().find("plughost writes .wav, .flac, .aiff, .ogg"),
-              std::string::npos)
+    EXPECT_NE(refused.message().find("plughost writes .wav, .flac, .aiff, .ogg"), std::string::npos)
         << refused.message();
 }
 

@@ -35,8 +35,12 @@ class PlughostPreset : public ::testing::Test {
     }
 
     RunResult Render(const std::string& output, std::vector<std::string> extra) {
-        std::vector<std::string> args{"render",         SorvelBundle(), dir.Path("in.wav"),
-                                      dir.Path(output), "--quiet",      "--precision",
+        std::vector<std::string> args{"render",
+                                      SorvelBundle(),
+                                      dir.Path("in.wav"),
+                                      dir.Path(output),
+                                      "--quiet",
+                                      "--precision",
                                       "64"};
         args.insert(args.end(), extra.begin(), extra.end());
         return RunPlughost(args);
@@ -58,9 +62,8 @@ TEST_F(PlughostPreset, RoundTripKeepsSettingsAndSoundAndMatchesTheRawState) {
                              "--save-state", dir.Path("first.state")});
     ASSERT_EQ(first.exitCode, 0) << first.err;
     // The same settings once more, saved as a preset.
-    const RunResult preset =
-        Render("preset.wav", {"--state", dir.Path("first.state"), "--save-state",
-                              dir.Path("a.vstpreset")});
+    const RunResult preset = Render("preset.wav", {"--state", dir.Path("first.state"),
+                                                   "--save-state", dir.Path("a.vstpreset")});
     ASSERT_EQ(preset.exitCode, 0) << preset.err;
     const std::vector<std::uint8_t> raw = FileContents(dir.Path("first.state"));
     const std::vector<std::uint8_t> file = FileContents(dir.Path("a.vstpreset"));

@@ -108,10 +108,10 @@ TEST(SweepMeasurement, RecoversAKnownFilterApartFromItsDistortion) {
 // and keeping every eighth sample is time-invariant; its response sums the eight aliases.
 std::complex<double> EqualiserPath(double hz, double rate, const std::vector<Section>& sections) {
     static constexpr double kTaps[16] = {
-        -0.00248078931015061, -0.004570244176216314, -0.004355356208146785, 0,
-        0.00795714816545856,  0.014777623526947411,  0.013578369569319975,  0,
-        -0.022456715627743595, -0.040914779384992654, -0.03769151644963085, 0,
-        0.0706496448477984,   0.15538007457109065,   0.2245335588462797,    0.2511859632599724};
+        -0.00248078931015061,  -0.004570244176216314, -0.004355356208146785, 0,
+        0.00795714816545856,   0.014777623526947411,  0.013578369569319975,  0,
+        -0.022456715627743595, -0.040914779384992654, -0.03769151644963085,  0,
+        0.0706496448477984,    0.15538007457109065,   0.2245335588462797,    0.2511859632599724};
     std::complex<double> sum = 0;
     for (int k = 0; k < 8; ++k) {
         const double w = 2 * kPi * (hz + k * rate) / (8 * rate);
@@ -146,9 +146,12 @@ TEST(PlughostResponse, BandsFollowTheirSectionsAtEightTimesTheRate) {
         std::vector<double> hz; // per selector value
     };
     const Band bands[] = {
-        {"HGAIN", "HFREQ", 18, {12000, 15000, 20000}}, {"MGAIN1", "MFREQ1", 9, {80, 120}},
-        {"MGAIN2", "MFREQ2", 4.5, {400, 800, 630}},    {"MGAIN3", "MFREQ3", 4.5, {1000, 3000, 2000}},
-        {"MGAIN4", "MFREQ4", 9, {5000, 8000}},         {"LGAIN", "LFREQ", 18, {20, 60, 40}},
+        {"HGAIN", "HFREQ", 18, {12000, 15000, 20000}},
+        {"MGAIN1", "MFREQ1", 9, {80, 120}},
+        {"MGAIN2", "MFREQ2", 4.5, {400, 800, 630}},
+        {"MGAIN3", "MFREQ3", 4.5, {1000, 3000, 2000}},
+        {"MGAIN4", "MFREQ4", 9, {5000, 8000}},
+        {"LGAIN", "LFREQ", 18, {20, 60, 40}},
     };
     for (double rate : kRates) {
         SCOPED_TRACE(std::to_string(static_cast<int>(rate)) + " Hz");
@@ -169,39 +172,39 @@ TEST(PlughostResponse, BandsFollowTheirSectionsAtEightTimesTheRate) {
         // `sections` are the equaliser's sections in the measured setting (the default's
         // differ only by the band in question); `bare` is what the band alone would give.
         auto check = [&](const ChannelResponse& measured, const ChannelResponse& reference,
-                         const std::vector<Section>& sections,
-                         auto bare, const std::string& what, double& worstModel,
-                         double& worstBare, double& worstBareLow) {
+                         const std::vector<Section>& sections, auto bare, const std::string& what,
+                         double& worstModel, double& worstBare, double& worstBareLow) {
             const auto model = [&](double hz) {
                 return EqualiserPath(hz, rate, sections) / EqualiserPath(hz, rate, {lowCutOff});
             };
             const double m = WorstDeviation(measured, &reference, model, 10, top);
             EXPECT_LT(m, 0.01) << what;
             worstModel = std::max(worstModel, m);
-            worstBare = std::max(worstBare, WorstDeviation(measured, &reference, bare,
-                                                           rate / 8, top));
-            worstBareLow = std::max(
-                worstBareLow, WorstDeviation(measured, &reference, bare, 10, rate / 8));
+            worstBare =
+                std::max(worstBare, WorstDeviation(measured, &reference, bare, rate / 8, top));
+            worstBareLow =
+                std::max(worstBareLow, WorstDeviation(measured, &reference, bare, 10, rate / 8));
         };
         double model = 0, bare = 0, bareLow = 0, highModel = 0, highBare = 0, highBareLow = 0;
         for (const Band& band : bands)
             for (size_t value = 0; value < band.hz.size(); ++value) {
                 const std::string v = std::to_string(value), g = std::to_string(band.range);
-                const PluginResponse r = measure(
-                    {"LINK=1", std::string(band.selector) + "L=" + v,
-                     std::string(band.selector) + "R=" + v, std::string(band.gain) + "L=" + g,
-                     std::string(band.gain) + "R=-" + g});
+                const PluginResponse r = measure({"LINK=1", std::string(band.selector) + "L=" + v,
+                                                  std::string(band.selector) + "R=" + v,
+                                                  std::string(band.gain) + "L=" + g,
+                                                  std::string(band.gain) + "R=-" + g});
                 ASSERT_EQ(r.channels.size(), 2u);
                 const bool high = band.selector[0] == 'H';
                 for (int c = 0; c < 2; ++c) {
                     const Section peak = Section::Peak(band.hz[value] / rate * 0.125, 0.667,
                                                        c == 0 ? band.range : -band.range);
-                    check(r.channels[c], flat.channels[c], {peak, lowCutOff},
-                          [&](double hz) { return peak.At(hz, 8 * rate); },
-                          std::string(band.gain) + (c ? "R" : "L") + " at " +
-                              std::to_string(band.hz[value]) + " Hz",
-                          high ? highModel : model, high ? highBare : bare,
-                          high ? highBareLow : bareLow);
+                    check(
+                        r.channels[c], flat.channels[c], {peak, lowCutOff},
+                        [&](double hz) { return peak.At(hz, 8 * rate); },
+                        std::string(band.gain) + (c ? "R" : "L") + " at " +
+                            std::to_string(band.hz[value]) + " Hz",
+                        high ? highModel : model, high ? highBare : bare,
+                        high ? highBareLow : bareLow);
                 }
             }
         double cutModel = 0, cutBare = 0, cutBareLow = 0;
@@ -247,11 +250,11 @@ TEST(PlughostResponse, CommandPlotsAndTabulatesAndRefusesBadInput) {
         GTEST_SKIP() << "the Sorvel bundle is not part of this build";
     TempDir dir;
     const RunResult boost =
-        RunPlughost({"response", SorvelBundle(), "--set", "MGAIN3L=4.5", "--rate", "44100", "--plot",
-                     dir.Path("boost.png"), "--csv", dir.Path("boost.csv")});
+        RunPlughost({"response", SorvelBundle(), "--set", "MGAIN3L=4.5", "--rate", "44100",
+                     "--plot", dir.Path("boost.png"), "--csv", dir.Path("boost.csv")});
     ASSERT_EQ(boost.exitCode, 0) << boost.err;
-    const RunResult cut = RunPlughost(
-        {"response", SorvelBundle(), "--set", "LGAINL=-9", "--rate=44100", "--plot", dir.Path("cut.png")});
+    const RunResult cut = RunPlughost({"response", SorvelBundle(), "--set", "LGAINL=-9",
+                                       "--rate=44100", "--plot", dir.Path("cut.png")});
     ASSERT_EQ(cut.exitCode, 0) << cut.err;
     {
         SCOPED_TRACE("the plots: full size, drawn, different for different settings");
@@ -271,8 +274,7 @@ TEST(PlughostResponse, CommandPlotsAndTabulatesAndRefusesBadInput) {
         std::ifstream csv(dir.Path("boost.csv"));
         std::string line;
         std::getline(csv, line);
-        EXPECT_EQ(line,
-                  "frequency_hz,left_gain_db,left_phase_deg,right_gain_db,right_phase_deg");
+        EXPECT_EQ(line, "frequency_hz,left_gain_db,left_phase_deg,right_gain_db,right_phase_deg");
         int rows = 0;
         double peakLeft = -100, peakRight = -100;
         while (std::getline(csv, line)) {

@@ -47,8 +47,8 @@ struct WritableContainer {
     int container;
 };
 constexpr WritableContainer kWritable[] = {
-    {".wav", SF_FORMAT_WAV},  {".flac", SF_FORMAT_FLAC}, {".aiff", SF_FORMAT_AIFF},
-    {".ogg", SF_FORMAT_OGG},  {".mp3", SF_FORMAT_MPEG},
+    {".wav", SF_FORMAT_WAV}, {".flac", SF_FORMAT_FLAC}, {".aiff", SF_FORMAT_AIFF},
+    {".ogg", SF_FORMAT_OGG}, {".mp3", SF_FORMAT_MPEG},
 };
 
 bool IsWritableContainer(int container) {
@@ -126,7 +126,8 @@ int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int s
     if (container == 0)
         container = SF_FORMAT_WAV;
     if (container == SF_FORMAT_OGG || container == SF_FORMAT_MPEG)
-        return container | (container == SF_FORMAT_OGG ? SF_FORMAT_VORBIS : SF_FORMAT_MPEG_LAYER_III);
+        return container |
+               (container == SF_FORMAT_OGG ? SF_FORMAT_VORBIS : SF_FORMAT_MPEG_LAYER_III);
 
     SF_INFO probe{};
     probe.channels = 1;

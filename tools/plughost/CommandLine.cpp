@@ -169,8 +169,7 @@ Status ParseRenderOption(ArgumentReader& reader, RenderOptions& out) {
     } else {
         out.container = ContainerForName(value);
         if (out.container == 0 || value == "aif" || value == "aifc")
-            return Status::Fail("--format takes wav, flac, aiff, ogg or mp3, not '" + value +
-                                "'");
+            return Status::Fail("--format takes wav, flac, aiff, ogg or mp3, not '" + value + "'");
     }
     return Status::Ok();
 }

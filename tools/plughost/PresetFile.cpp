@@ -120,11 +120,10 @@ Status ParsePresetFile(const std::vector<std::uint8_t>& bytes, PresetFile& out) 
                                 " chunk (offset " + std::to_string(offset) + ", " +
                                 std::to_string(length) + " bytes) runs outside the file of " +
                                 std::to_string(size) + " bytes");
-        std::optional<std::vector<std::uint8_t>>* slot = TagAt(bytes, entry, "Comp")
-                                                             ? &out.componentState
-                                                         : TagAt(bytes, entry, "Cont")
-                                                             ? &out.controllerState
-                                                             : nullptr;
+        std::optional<std::vector<std::uint8_t>>* slot =
+            TagAt(bytes, entry, "Comp")   ? &out.componentState
+            : TagAt(bytes, entry, "Cont") ? &out.controllerState
+                                          : nullptr;
         if (slot == nullptr)
             continue;
         if (slot->has_value())
@@ -165,7 +164,8 @@ std::vector<std::uint8_t> WritePresetFile(const PresetFile& preset) {
 
     const std::uint64_t listAt = bytes.size();
     for (int i = 0; i < 8; ++i)
-        bytes[listField + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(listAt >> (8 * i));
+        bytes[listField + static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(listAt >> (8 * i));
     PutTag(bytes, "List");
     PutLe(bytes, entries.size(), 4);
     for (const Entry& e : entries) {

@@ -93,8 +93,8 @@ Status RunRender(const RenderOptions& options) {
         if (!options.stateIn.empty()) {
             // A raw state carries no class ID; its size is the only hint that it is foreign.
             std::vector<std::uint8_t> own;
-            const bool sizesDiffer = !stateIn.isPreset && plugin.SaveState(own) &&
-                                     own.size() != stateIn.bytes.size();
+            const bool sizesDiffer =
+                !stateIn.isPreset && plugin.SaveState(own) && own.size() != stateIn.bytes.size();
             if (Status s = ApplyStateFile(plugin, stateIn); !s)
                 return Status::Fail(
                     s.message() +

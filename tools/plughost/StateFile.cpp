@@ -14,8 +14,7 @@ namespace {
 // Hands bytes to one of the plug-in's state setters; a plug-in that does not keep that kind
 // of state (kNotImplemented) has nothing to take and is not at fault.
 template <class Setter>
-Status Deliver(const std::vector<std::uint8_t>& bytes, Setter set, const char* what,
-               bool& taken) {
+Status Deliver(const std::vector<std::uint8_t>& bytes, Setter set, const char* what, bool& taken) {
     IPtr<StateStream> stream = IPtr<StateStream>::adopt(new StateStream(bytes));
     const tresult result = set(stream.get());
     if (result == kNotImplemented)
@@ -82,8 +81,7 @@ Status ApplyStateFile(const PluginInstance& plugin, const StateFile& file) {
         Vst::IEditController* controller = plugin.Controller();
         if (plugin.HasSeparateController())
             if (Status s = Deliver(
-                    *comp,
-                    [controller](IBStream* st) { return controller->setComponentState(st); },
+                    *comp, [controller](IBStream* st) { return controller->setComponentState(st); },
                     "component state", taken);
                 !s)
                 return fail(s);
@@ -108,14 +106,16 @@ Status CaptureStateFile(const PluginInstance& plugin, const std::string& path,
 
     PresetFile preset;
     preset.classId = ClassIdText(plugin);
-    IPtr<Hosting::MemoryStream> comp = IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream);
+    IPtr<Hosting::MemoryStream> comp =
+        IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream);
     const tresult compResult = plugin.Component()->getState(comp.get());
     if (compResult != kResultOk && compResult != kNotImplemented)
         return Status::Fail("the plug-in could not save its component state (getState failed)");
     // Hosts write the component chunk even when it is empty.
     preset.componentState = compResult == kResultOk ? comp->data() : std::vector<std::uint8_t>{};
 
-    IPtr<Hosting::MemoryStream> cont = IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream);
+    IPtr<Hosting::MemoryStream> cont =
+        IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream);
     const tresult contResult = plugin.Controller()->getState(cont.get());
     if (contResult == kResultOk)
         preset.controllerState = cont->data();

@@ -207,8 +207,8 @@ Status Run(const ResponseOptions& options) {
             high = std::max(high, curve.gainDb.back());
         }
         char line[160];
-        std::snprintf(line, sizeof(line), "%s%s %+.2f to %+.2f dB (1 kHz: %+.2f dB)",
-                      c ? "; " : "", curve.label.c_str(), low, high,
+        std::snprintf(line, sizeof(line), "%s%s %+.2f to %+.2f dB (1 kHz: %+.2f dB)", c ? "; " : "",
+                      curve.label.c_str(), low, high,
                       GainDb(response.channels[static_cast<size_t>(c)].At(1000)));
         summary += line;
         plot.curves.push_back(std::move(curve));

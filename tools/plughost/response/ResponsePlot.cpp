@@ -18,8 +18,8 @@ constexpr double kLeft = 70, kRight = 24, kTop = 62, kBottom = 52;
 struct Colour {
     double r, g, b;
 };
-constexpr Colour kCurveColours[] = {{0.10, 0.35, 0.80}, {0.85, 0.25, 0.15},
-                                    {0.15, 0.60, 0.25}, {0.55, 0.30, 0.65}};
+constexpr Colour kCurveColours[] = {
+    {0.10, 0.35, 0.80}, {0.85, 0.25, 0.15}, {0.15, 0.60, 0.25}, {0.55, 0.30, 0.65}};
 
 // Maps frequency and gain to pixels inside the plot frame.
 struct Axes {
@@ -55,8 +55,7 @@ std::string FrequencyLabel(double hz) {
     return text;
 }
 
-void Text(cairo_t* cr, const std::string& text, double x, double y, double alignX,
-          double alignY) {
+void Text(cairo_t* cr, const std::string& text, double x, double y, double alignX, double alignY) {
     cairo_text_extents_t extents;
     cairo_text_extents(cr, text.c_str(), &extents);
     cairo_move_to(cr, x - extents.x_advance * alignX - extents.x_bearing * (1 - alignX),
@@ -73,8 +72,7 @@ void DrawGrid(cairo_t* cr, const Axes& a, double step) {
             if (hz < a.lowHz || hz > a.highHz)
                 continue;
             const bool major = m == 1 || m == 2 || m == 5;
-            cairo_set_source_rgb(cr, major ? 0.78 : 0.90, major ? 0.78 : 0.90,
-                                 major ? 0.78 : 0.90);
+            cairo_set_source_rgb(cr, major ? 0.78 : 0.90, major ? 0.78 : 0.90, major ? 0.78 : 0.90);
             cairo_move_to(cr, std::round(a.X(hz)) + 0.5, a.y0);
             cairo_line_to(cr, std::round(a.X(hz)) + 0.5, a.y1);
             cairo_stroke(cr);
@@ -178,16 +176,15 @@ Status DrawResponsePlot(const ResponsePlotData& data, std::vector<std::uint8_t>&
     cairo_paint(cr);
     cairo_select_font_face(cr, "sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
 
-    Axes axes{kLeft, kPlotWidth - kRight, kTop, kPlotHeight - kBottom, kLowestHz, data.nyquist,
-              0, 0};
+    Axes axes{kLeft,     kPlotWidth - kRight, kTop, kPlotHeight - kBottom,
+              kLowestHz, data.nyquist,        0,    0};
     double step = 3;
     ChooseRange(data, axes.lowDb, axes.highDb, step);
     DrawGrid(cr, axes, step);
     DrawCurves(cr, axes, data);
     cairo_set_source_rgb(cr, 0.3, 0.3, 0.3);
     cairo_set_line_width(cr, 1);
-    cairo_rectangle(cr, axes.x0 + 0.5, axes.y0 + 0.5, axes.x1 - axes.x0 - 1,
-                    axes.y1 - axes.y0 - 1);
+    cairo_rectangle(cr, axes.x0 + 0.5, axes.y0 + 0.5, axes.x1 - axes.x0 - 1, axes.y1 - axes.y0 - 1);
     cairo_stroke(cr);
     DrawLegend(cr, axes, data);
 

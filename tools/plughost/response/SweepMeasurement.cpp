@@ -64,9 +64,8 @@ double Rise(std::size_t i, std::size_t length) {
 std::complex<double> ChannelResponse::At(double hz) const {
     if (bins.size() < 2 || rate <= 0)
         return {};
-    const double position =
-        std::clamp(hz / (rate / 2) * static_cast<double>(bins.size() - 1), 0.0,
-                   static_cast<double>(bins.size() - 1));
+    const double position = std::clamp(hz / (rate / 2) * static_cast<double>(bins.size() - 1), 0.0,
+                                       static_cast<double>(bins.size() - 1));
     const auto below = static_cast<std::size_t>(position);
     const std::size_t above = std::min(below + 1, bins.size() - 1);
     const double f = position - static_cast<double>(below);
