@@ -95,8 +95,21 @@ TEST_F(PlughostPreset, RoundTripKeepsSettingsAndSoundAndMatchesTheRawState) {
         EXPECT_EQ(FileContents(dir.Path("back.state")), raw);
     }
     {
-        SCOPED_TRACE("state dump reads a preset, whatever its name");
-        ASSERT_TRUE(std::rename(dir.Path("a.vstpreset").c_str(), dir.Path("a.bin").c_str()) == 0);
+        SCOPED_TRACE("a DAW's preset with a meta-information chunk, under any name");
+        const size_t list = Le(file, 40, 8);
+        std::vector<std::uint8_t> daw(file.begin(), file.begin() + list);
+        const std::string info = "<?xml version=\"1.0\"?><MetaInfo/>";
+        const size_t infoAt = daw.size();
+        daw.insert(daw.end(), info.begin(), info.end());
+        const size_t moved = daw.size();
+        daw.insert(daw.end(), file.begin() + list, file.end());
+        daw.resize(daw.size() + 20);
+        std::memcpy(daw.data() + daw.size() - 20, "Info", 4);
+        PutLe(daw, daw.size() - 16, infoAt, 8);
+        PutLe(daw, daw.size() - 8, info.size(), 8);
+        PutLe(daw, moved + 4, 3, 4);
+        PutLe(daw, 40, moved, 8);
+        WriteBytes(dir.Path("a.bin"), daw);
         const RunResult dump =
             RunPlughost({"state", "dump", dir.Path("a.bin"), "--bundle", SorvelBundle()});
         ASSERT_EQ(dump.exitCode, 0) << dump.err;
