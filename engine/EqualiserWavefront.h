@@ -17,6 +17,7 @@ namespace {
 // fills the last one); the value passed from one vector to the next crosses a lane boundary.
 template <bool Wide> class EqualiserWavefront {
   public:
+    static constexpr int PairDistance = 8; // one frame's worth of values
     void Load(const BiquadSection (&eq)[EqBandCount][ChannelCount]) {
         for (int band = 0; band < EqBandCount; ++band)
             sections[band] = LoadSections(eq[band]);
@@ -29,7 +30,9 @@ template <bool Wide> class EqualiserWavefront {
 
     // Runs count channel pairs, already rounded to single precision as the first section would
     // round them, through the sections in band order, in place.
-    void Run(double* stream, int count) {
+    // Wide: each result also goes to paired, four doubles per position, where position p holds
+    // the results at p and at p + PairDistance side by side.
+    void Run(double* stream, int count, double* paired) {
         constexpr int last = EqBandCount - 1;
         SectionLanes<Pair> s[EqBandCount];
         for (int band = 0; band < EqBandCount; ++band)
@@ -41,13 +44,13 @@ template <bool Wide> class EqualiserWavefront {
                 carry[band] = band == 0 ? s[0].ProcessRounded(in) : s[band].ProcessRounded(in);
             }
             if (final == last)
-                std::memcpy(stream + 2 * (at - last), &carry[last], sizeof(Pair));
+                Emit(stream, paired, at - last, carry[last]);
         };
         int at = 0;
         for (; at < last && at < count; ++at)
             step(at, 0, at);
         if constexpr (Wide) {
-            at = RunWide(s, carry, stream, at, count);
+            at = RunWide(s, carry, stream, paired, at, count);
         } else {
             for (; at < count; ++at) {
 #pragma GCC unroll 7
@@ -55,7 +58,7 @@ template <bool Wide> class EqualiserWavefront {
                     const Pair in = band == 0 ? Load(stream, at) : carry[band - 1];
                     carry[band] = s[band].ProcessRounded(in);
                 }
-                std::memcpy(stream + 2 * (at - last), &carry[last], sizeof(Pair));
+                Emit(stream, paired, at - last, carry[last]);
             }
         }
         for (; at < count + last; ++at)
@@ -80,7 +83,7 @@ template <bool Wide> class EqualiserWavefront {
 
     // The steady steps from at on; returns where they stopped.
     static int RunWide(SectionLanes<Pair> (&s)[EqBandCount], Pair (&carry)[EqBandCount],
-                       double* stream, int at, int count) {
+                       double* stream, double* paired, int at, int count) {
         constexpr int last = EqBandCount - 1;
         if (at >= count)
             return at;
@@ -106,7 +109,7 @@ template <bool Wide> class EqualiserWavefront {
             for (int j = 0; j < Vectors; ++j)
                 c[j] = q[j].ProcessRounded(in[j]);
             const Pair out = Low(c[Vectors - 1]);
-            std::memcpy(stream + 2 * (at - last), &out, sizeof out);
+            Emit(stream, paired, at - last, out);
         }
         for (int j = 0; j < Vectors; ++j) {
             const SectionLanes<Quad>& v = q[j];
@@ -120,6 +123,14 @@ template <bool Wide> class EqualiserWavefront {
             }
         }
         return at;
+    }
+
+    static void Emit(double* stream, double* paired, int at, Pair out) {
+        std::memcpy(stream + 2 * at, &out, sizeof out);
+        if constexpr (Wide) {
+            std::memcpy(paired + 4 * at, &out, sizeof out);
+            std::memcpy(paired + 4 * (at - PairDistance) + 2, &out, sizeof out);
+        }
     }
 
     static Pair Load(const double* stream, int at) {

@@ -26,13 +26,16 @@ constexpr const double* t = Oversampler::Taps;
 
 // Every buffer holds channel A and B per position, and room for one frame past the chunk, which
 // a two-frame vector may compute and nobody reads.
-struct ChunkBuffers {
+template <int FrameLanes> struct ChunkBuffers {
     alignas(32) double driven[ChunkFrames + 1][2];
     alignas(32) double satHistory[History + ChunkFrames + 1][2]; // pushed values times 4
     alignas(32) double satWindow[Window + Fresh * (ChunkFrames + 1)][2];
     alignas(32) double stage[ChunkFrames + 1][2];
     alignas(32) double eqHistory[History + 2 * ChunkFrames + 2][2];
     alignas(32) double eqWindow[Window + 2 * Fresh * (ChunkFrames + 1)][2];
+    // Two frames per vector: the equaliser's window again with each position beside the one a
+    // frame later, so that one load serves both frames' decimation.
+    alignas(32) double eqPairs[FrameLanes == 2 ? Window + 2 * Fresh * (ChunkFrames + 2) : 1][4];
 };
 
 // Oversampler::Push() for the push whose history ends at h[7]; same sums, same order. The four
@@ -60,14 +63,14 @@ template <class V> inline V Unchanged(V v) {
     return v;
 }
 
-// Oversampler::Decimate() of the window starting at w.
-template <class V> inline V Decimate(const double* w, int stride) {
-    V sum = t[15] * LoadFrames<V>(w + 2 * 15, stride);
+// Oversampler::Decimate() of the window starting at w, whose positions lie step doubles apart.
+template <class V> inline V Decimate(const double* w, int stride, int step = 2) {
+    V sum = t[15] * LoadFrames<V>(w + step * 15, stride);
 #pragma GCC unroll 15
     for (int k = 0; k < 15; ++k) {
         if (t[k] != 0.0)
-            sum +=
-                t[k] * (LoadFrames<V>(w + 2 * k, stride) + LoadFrames<V>(w + 2 * (30 - k), stride));
+            sum += t[k] * (LoadFrames<V>(w + step * k, stride) +
+                           LoadFrames<V>(w + step * (30 - k), stride));
     }
     return sum;
 }
@@ -82,6 +85,13 @@ template <int FrameLanes> class FastChainKernel {
         equaliser.Load(state.eq);
         LoadOversampler(state.satOversampler, buffers.satHistory, buffers.satWindow);
         LoadOversampler(state.eqOversampler, buffers.eqHistory, buffers.eqWindow);
+        if constexpr (FrameLanes == 2)
+            for (int k = 0; k < Window; ++k) {
+                std::memcpy(buffers.eqPairs[k], buffers.eqWindow[k], sizeof(Pair));
+                if (k + PairDistance < Window)
+                    std::memcpy(buffers.eqPairs[k] + 2, buffers.eqWindow[k + PairDistance],
+                                sizeof(Pair));
+            }
     }
 
     void Run(const double* const* inputs, double* const* outputs, int frameCount) {
@@ -109,7 +119,7 @@ template <int FrameLanes> class FastChainKernel {
     // Frames from windowFrom on need the drive stage's oversampled values.
     void RunChunk(const double* const* inputs, double* const* outputs, int start, int n,
                   int windowFrom) {
-        ChunkBuffers& b = buffers;
+        ChunkBuffers<FrameLanes>& b = buffers;
         const double root2 = std::sqrt(2.0);
         for (int i = 0; i < n; ++i) {
             const double left = inputs[0][start + i];
@@ -160,14 +170,22 @@ template <int FrameLanes> class FastChainKernel {
         for (int push = 0; push < 2 * n; push += FrameLanes)
             Interpolate<V>(b.eqHistory[push + 1], 2, b.eqWindow[Window + Fresh * push], 2 * Fresh,
                            ThroughSingle<V>);
-        equaliser.Run(b.eqWindow[Window], 2 * Fresh * n);
-        if (Padded(n) != n)
+        equaliser.Run(b.eqWindow[Window], 2 * Fresh * n, b.eqPairs[Window]);
+        if (Padded(n) != n) {
+            const int end = Window + 2 * Fresh * n;
             for (int k = 0; k < 2 * Fresh; ++k)
                 for (int c = 0; c < ChannelCount; ++c)
-                    b.eqWindow[Window + 2 * Fresh * n + k][c] = 0.0;
+                    b.eqWindow[end + k][c] = 0.0;
+            for (int k = end - PairDistance; k < end + 2 * PairDistance; ++k)
+                for (int d = k < end ? 2 : 0; d < 4; ++d)
+                    b.eqPairs[k][d] = 0.0;
+        }
         const Pair outputGain = {block.outputGain[ChannelA], block.outputGain[ChannelB]};
         for (int i = 0; i < Padded(n); i += FrameLanes) {
-            StoreFrames(b.stage[i], 2, Decimate<V>(b.eqWindow[2 * Fresh * (i + 1)], 4 * Fresh));
+            if constexpr (FrameLanes == 2)
+                StoreFrames(b.stage[i], 2, Decimate<V>(b.eqPairs[2 * Fresh * (i + 1)], 2, 4));
+            else
+                StoreFrames(b.stage[i], 2, Decimate<V>(b.eqWindow[2 * Fresh * (i + 1)], 4 * Fresh));
             for (int f = i; f < i + FrameLanes && f < n; ++f) {
                 const Pair o = outputGain * outPeak.Process(LoadFrames<Pair>(b.stage[f], 0));
                 outPeakZero.Run(outPeak);
@@ -193,6 +211,8 @@ template <int FrameLanes> class FastChainKernel {
 
         KeepTails(b.satHistory, b.satWindow, n);
         KeepTails(b.eqHistory, b.eqWindow, 2 * n);
+        if constexpr (FrameLanes == 2)
+            std::memmove(b.eqPairs[0], b.eqPairs[2 * Fresh * n], sizeof(double) * 4 * Window);
     }
 
     template <size_t H, size_t W>
@@ -232,7 +252,8 @@ template <int FrameLanes> class FastChainKernel {
     const ZeroInputStep<Pair> satPeakZero;
     const ZeroInputStep<Pair> outPeakZero;
     EqualiserWavefront<FrameLanes == 2> equaliser;
-    ChunkBuffers buffers;
+    static constexpr int PairDistance = EqualiserWavefront<FrameLanes == 2>::PairDistance;
+    ChunkBuffers<FrameLanes> buffers;
 };
 
 } // namespace
