@@ -124,18 +124,11 @@ template <int FrameLanes> class FastChainKernel {
         for (int i = 0; i < n; ++i) {
             const double left = inputs[0][start + i];
             const double right = inputs[1][start + i];
-            double x[ChannelCount];
-            if (block.midSide) {
-                x[ChannelA] = (left + right) / root2 + DenormalOffset;
-                x[ChannelB] = (left - right) / root2 + DenormalOffset;
-            } else {
-                x[ChannelA] = left + DenormalOffset;
-                x[ChannelB] = right + DenormalOffset;
-            }
-            for (int c = 0; c < ChannelCount; ++c) {
-                b.driven[i][c] = block.driveGain * x[c];
-                b.satHistory[History + i][c] = 4.0 * b.driven[i][c];
-            }
+            const Pair x = block.midSide ? Pair{left + right, left - right} / root2 + DenormalOffset
+                                         : Pair{left, right} + DenormalOffset;
+            const Pair driven = block.driveGain * x;
+            StoreFrames(b.driven[i], 0, driven);
+            StoreFrames(b.satHistory[History + i], 0, 4.0 * driven);
         }
         for (int i = n; i < Padded(n); ++i)
             for (int c = 0; c < ChannelCount; ++c)
@@ -191,21 +184,10 @@ template <int FrameLanes> class FastChainKernel {
                 outPeakZero.Run(outPeak);
                 const double left = inputs[0][start + f];
                 const double right = inputs[1][start + f];
-                const double oa = o[0];
-                const double ob = o[1];
-                double outLeft = oa;
-                double outRight = ob;
-                if (block.midSide) {
-                    outLeft = (oa + ob) / root2;
-                    outRight = (oa - ob) / root2;
-                }
-                if (block.bypass) {
-                    outputs[0][start + f] = left;
-                    outputs[1][start + f] = right;
-                } else {
-                    outputs[0][start + f] = outLeft - DenormalOffset;
-                    outputs[1][start + f] = outRight - DenormalOffset;
-                }
+                const Pair lr =
+                    (block.midSide ? Pair{o[0] + o[1], o[0] - o[1]} / root2 : o) - DenormalOffset;
+                outputs[0][start + f] = block.bypass ? left : lr[0];
+                outputs[1][start + f] = block.bypass ? right : lr[1];
             }
         }
 
