@@ -30,8 +30,8 @@ bool LICE_SysBitmap::CreatePixels() {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP section = CreateDIBSection(static_cast<HDC>(context_), &info, DIB_RGB_COLORS, &bits,
-                                       nullptr, 0);
+    HBITMAP section =
+        CreateDIBSection(static_cast<HDC>(context_), &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (section == nullptr || bits == nullptr) {
         if (section)
             DeleteObject(section);

@@ -28,7 +28,8 @@ struct BundleProbe {
     void read(int& entries, int& exits, int& factories) const {
         using Counters = void (*)(int*);
         int c[3] = {-1, -1, -1};
-        if (auto fn = reinterpret_cast<Counters>(ModuleLibrary::symbol(handle, "TestBundleCounters")))
+        if (auto fn =
+                reinterpret_cast<Counters>(ModuleLibrary::symbol(handle, "TestBundleCounters")))
             fn(c);
         entries = c[0];
         exits = c[1];

@@ -9,21 +9,11 @@ namespace PluginTestHost {
 
 std::vector<BundleUnderTest> BuiltBundles() {
     std::vector<BundleUnderTest> bundles;
-    bundles.push_back(
-        {"TestPlug",
-         TEST_PLUG_BUNDLE,
-         9,
-         "F2AEE70D00DE4F4E566C6D7254737431",
-         "SorvelTest",
-         "1.2.3"});
+    bundles.push_back({"TestPlug", TEST_PLUG_BUNDLE, 9, "F2AEE70D00DE4F4E566C6D7254737431",
+                       "SorvelTest", "1.2.3"});
 #ifdef SORVEL_BUNDLE
     bundles.push_back(
-        {"Sorvel",
-         SORVEL_BUNDLE,
-         35,
-         "F2AEE70D00DE4F4E566C6D7253727631",
-         "Sorvel",
-         "3.0.0"});
+        {"Sorvel", SORVEL_BUNDLE, 35, "F2AEE70D00DE4F4E566C6D7253727631", "Sorvel", "3.0.0"});
 #endif
     return bundles;
 }

@@ -8,8 +8,8 @@ namespace Steinberg::Hosting::ModuleLibrary {
 namespace {
 
 std::wstring Wide(const std::string& utf8) {
-    const int count = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.c_str(), -1,
-                                          nullptr, 0);
+    const int count =
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.c_str(), -1, nullptr, 0);
     if (count <= 0)
         return {};
     std::wstring wide(size_t(count), L'\0');
