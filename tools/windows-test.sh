@@ -22,5 +22,7 @@ trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 ./tools/wine-run.sh wineboot </dev/null >/dev/null 2>&1 || true
 booted=$(date +%s)
 
-ctest --preset windows -j"$(nproc)" -LE wine-gui
+status=0
+ctest --preset windows -j"$(nproc)" -LE wine-gui || status=$?
 echo "windows: build $((built - start))s, Wine start $((booted - built))s, tests $(($(date +%s) - booted))s"
+exit $status
