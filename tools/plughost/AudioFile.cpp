@@ -189,7 +189,10 @@ Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio,
                             "' in the chosen format: " + sf_strerror(nullptr));
     // Without this libsndfile wraps samples beyond full scale around in integer encodings.
     sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
-    const bool countClipping = format::IsInteger(format::Encoding(format));
+    // Vorbis and MP3 carry samples beyond full scale: nothing is clipped there.
+    const int encoding = format::Encoding(format);
+    const bool countClipping = format::IsInteger(encoding) && encoding != format::kVorbis &&
+                               encoding != format::kMpegLayer3;
     // libsndfile rounds down when it clips; the samples arrive on the PCM grid already.
     const int pcmBits = PcmBits(format::Encoding(format));
 
