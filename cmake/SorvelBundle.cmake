@@ -5,10 +5,13 @@
 # It links the adapter and the module's entry points; the caller adds the product's sources
 # and libraries (including the definitions of PlugClass() and CreatePlugInstance()). Only the
 # five entry points are exported. Unless NO_INSTALL is given (test bundles), `cmake --install`
-# copies the bundle into SORVEL_VST3_INSTALL_DIR (default: ~/.vst3).
+# copies the bundle into SORVEL_VST3_INSTALL_DIR (default: ~/.vst3; for Windows, the VST3
+# folder below the install prefix, to be copied to the Windows machine).
 include_guard(GLOBAL)
 
-if(DEFINED ENV{HOME} AND NOT "$ENV{HOME}" STREQUAL "")
+if(WIN32)
+  set(_sorvel_default_vst3_dir "${CMAKE_INSTALL_PREFIX}/VST3")
+elseif(DEFINED ENV{HOME} AND NOT "$ENV{HOME}" STREQUAL "")
   set(_sorvel_default_vst3_dir "$ENV{HOME}/.vst3")
 else()
   set(_sorvel_default_vst3_dir "${CMAKE_INSTALL_PREFIX}/lib/vst3")
