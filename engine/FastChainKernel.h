@@ -163,15 +163,20 @@ template <int FrameLanes> class FastChainKernel {
         for (int push = 0; push < 2 * n; push += FrameLanes)
             Interpolate<V>(b.eqHistory[push + 1], 2, b.eqWindow[Window + Fresh * push], 2 * Fresh,
                            ThroughSingle<V>);
-        equaliser.Run(b.eqWindow[Window], 2 * Fresh * n, b.eqPairs[Window]);
-        if (Padded(n) != n) {
-            const int end = Window + 2 * Fresh * n;
-            for (int k = 0; k < 2 * Fresh; ++k)
-                for (int c = 0; c < ChannelCount; ++c)
-                    b.eqWindow[end + k][c] = 0.0;
-            for (int k = end - PairDistance; k < end + 2 * PairDistance; ++k)
-                for (int d = k < end ? 2 : 0; d < 4; ++d)
-                    b.eqPairs[k][d] = 0.0;
+        double* pairs = nullptr;
+        if constexpr (FrameLanes == 2)
+            pairs = b.eqPairs[Window];
+        equaliser.Run(b.eqWindow[Window], 2 * Fresh * n, pairs);
+        if constexpr (FrameLanes == 2) {
+            if (Padded(n) != n) {
+                const int end = Window + 2 * Fresh * n;
+                for (int k = 0; k < 2 * Fresh; ++k)
+                    for (int c = 0; c < ChannelCount; ++c)
+                        b.eqWindow[end + k][c] = 0.0;
+                for (int k = end - PairDistance; k < end + 2 * PairDistance; ++k)
+                    for (int d = k < end ? 2 : 0; d < 4; ++d)
+                        b.eqPairs[k][d] = 0.0;
+            }
         }
         const Pair outputGain = {block.outputGain[ChannelA], block.outputGain[ChannelB]};
         for (int i = 0; i < Padded(n); i += FrameLanes) {
