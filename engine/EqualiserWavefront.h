@@ -81,7 +81,10 @@ template <bool Wide> class EqualiserWavefront {
         return __builtin_shufflevector(v, v, 2, 3);
     }
 
-    // The steady steps from at on; returns where they stopped.
+    // The steady steps from at on; returns where they stopped. Vector j holds section j in its
+    // low half and section j + Vectors in its high half, so each vector takes its input whole
+    // from the one before it; only the first takes the new value and the fourth section's
+    // output across the lanes.
     static int RunWide(SectionLanes<Pair> (&s)[EqBandCount], Pair (&carry)[EqBandCount],
                        double* stream, double* paired, int at, int count) {
         constexpr int last = EqBandCount - 1;
@@ -89,37 +92,37 @@ template <bool Wide> class EqualiserWavefront {
             return at;
         SectionLanes<Pair> idle = {};
         idle.a0 = Pair{1.0, 1.0};
+        const auto upper = [](int j) { return j + Vectors; };
         SectionLanes<Quad> q[Vectors];
         Quad c[Vectors];
         for (int j = 0; j < Vectors; ++j) {
-            const SectionLanes<Pair>& lo = s[2 * j];
-            const SectionLanes<Pair>& hi = 2 * j + 1 < EqBandCount ? s[2 * j + 1] : idle;
+            const SectionLanes<Pair>& lo = s[j];
+            const SectionLanes<Pair>& hi = upper(j) < EqBandCount ? s[upper(j)] : idle;
             q[j] = {Join(lo.a0, hi.a0), Join(lo.a1, hi.a1), Join(lo.a2, hi.a2), Join(lo.b1, hi.b1),
                     Join(lo.b2, hi.b2), Join(lo.z1, hi.z1), Join(lo.z2, hi.z2)};
-            c[j] = Join(carry[2 * j], 2 * j + 1 < EqBandCount ? carry[2 * j + 1] : Pair{});
+            c[j] = Join(carry[j], upper(j) < EqBandCount ? carry[upper(j)] : Pair{});
         }
+        constexpr int final = last - Vectors; // the vector whose high half is the last section
         for (; at < count; ++at) {
             const Pair x = Load(stream, at);
             Quad in[Vectors];
-            in[0] = Join(x, Low(c[0]));
+            in[0] = Join(x, Low(c[Vectors - 1]));
 #pragma GCC unroll 4
             for (int j = 1; j < Vectors; ++j)
-                in[j] = __builtin_shufflevector(c[j - 1], c[j], 2, 3, 4, 5);
+                in[j] = c[j - 1];
 #pragma GCC unroll 4
             for (int j = 0; j < Vectors; ++j)
                 c[j] = q[j].ProcessRounded(in[j]);
-            const Pair out = Low(c[Vectors - 1]);
-            Emit(stream, paired, at - last, out);
+            Emit(stream, paired, at - last, High(c[final]));
         }
         for (int j = 0; j < Vectors; ++j) {
-            const SectionLanes<Quad>& v = q[j];
-            s[2 * j].z1 = Low(v.z1);
-            s[2 * j].z2 = Low(v.z2);
-            carry[2 * j] = Low(c[j]);
-            if (2 * j + 1 < EqBandCount) {
-                s[2 * j + 1].z1 = High(v.z1);
-                s[2 * j + 1].z2 = High(v.z2);
-                carry[2 * j + 1] = High(c[j]);
+            s[j].z1 = Low(q[j].z1);
+            s[j].z2 = Low(q[j].z2);
+            carry[j] = Low(c[j]);
+            if (upper(j) < EqBandCount) {
+                s[upper(j)].z1 = High(q[j].z1);
+                s[upper(j)].z2 = High(q[j].z2);
+                carry[upper(j)] = High(c[j]);
             }
         }
         return at;
