@@ -13,11 +13,12 @@
 namespace {
 
 // Wide: the steps where every section is busy run with two sections of both channels in each
-// four-lane vector, section 2j and 2j + 1 in vector j (an eighth section that nobody reads
-// fills the last one); the value passed from one vector to the next crosses a lane boundary.
+// four-lane vector (an eighth section that nobody reads fills the last one), and every result
+// also goes to a window of pairs for the decimation of two frames at once.
 template <bool Wide> class EqualiserWavefront {
   public:
     static constexpr int PairDistance = 8; // one frame's worth of values
+
     void Load(const BiquadSection (&eq)[EqBandCount][ChannelCount]) {
         for (int band = 0; band < EqBandCount; ++band)
             sections[band] = LoadSections(eq[band]);
