@@ -62,13 +62,18 @@ tresult PLUGIN_API IPlugVST3View::attached(void* parent, FIDString type)
             return kResultFalse;
         }
     }
+    opened = true;
     plug->EditorOpened();
     return kResultOk;
 }
 
 tresult PLUGIN_API IPlugVST3View::removed()
 {
-    if (IGraphics* editor = Editor()) {
+    // Only an attachment that succeeded is closed: the plug-in hears of every close once, after
+    // its open.
+    IGraphics* editor = Editor();
+    if (editor && opened) {
+        opened = false;
         plug->EditorClosed();
         editor->CloseWindow();
         // The loop belongs to the frame, which the host may let go once the view is removed.

@@ -32,4 +32,5 @@ class IPlugVST3View : public Steinberg::CPluginView {
     IGraphics* Editor() const;
 
     IPlugVST3* plug;
+    bool opened = false; // attached succeeded and removed has not come yet
 };

@@ -88,6 +88,8 @@ TEST(AdapterEditor, ViewsAndTheEditorWindow) {
         plug.Editor()->windowFails = true;
         EXPECT_EQ(view->attached(&parent, IPlugVST3View::kPlatformType), kResultFalse);
         EXPECT_EQ(plug.object->editorOpened, 2) << "the plug-in was told of an editor not shown";
+        EXPECT_EQ(view->removed(), kResultOk);
+        EXPECT_EQ(plug.object->editorClosed, 2) << "a close without an open";
         plug.Editor()->windowFails = false;
         EXPECT_EQ(view->attached(&parent, IPlugVST3View::kPlatformType), kResultOk);
         EXPECT_EQ(plug.object->editorOpened, 3);
