@@ -1,7 +1,7 @@
 #pragma once
 
 // The seven equaliser sections of both channels run over a stream of values as a wavefront: in
-// each step section k takes the value section k - 1 produced in the step before, so the seven
+// each step section k takes a value section k - 1 produced a step or two before, so the seven
 // steps of one step are independent of each other and overlap in the processor, where the
 // straightforward order makes each wait for the one before it. The wavefront fills and drains
 // within each call, so the sections' states between calls are exactly the straightforward ones.
@@ -34,43 +34,63 @@ template <bool Wide> class EqualiserWavefront {
     // Wide: each result also goes to paired, four doubles per position, where position p holds
     // the results at p and at p + PairDistance side by side.
     void Run(double* stream, int count, double* paired) {
-        constexpr int last = EqBandCount - 1;
         SectionLanes<Pair> s[EqBandCount];
         for (int band = 0; band < EqBandCount; ++band)
             s[band] = sections[band];
-        Pair carry[EqBandCount] = {};
-        const auto step = [&](int at, int first, int final) {
-            for (int band = final; band >= first; --band) {
-                const Pair in = band == 0 ? Load(stream, at) : carry[band - 1];
-                carry[band] = band == 0 ? s[0].ProcessRounded(in) : s[band].ProcessRounded(in);
-            }
-            if (final == last)
-                Emit(stream, paired, at - last, carry[last]);
-        };
+        // Each section's outputs of the last two steps.
+        Pair last[EqBandCount] = {}, previous[EqBandCount] = {};
         int at = 0;
-        for (; at < last && at < count; ++at)
-            step(at, 0, at);
+        for (; at < Depth && at < count + Depth; ++at)
+            Step(s, last, previous, stream, paired, at, count);
         if constexpr (Wide) {
-            at = RunWide(s, carry, stream, paired, at, count);
+            at = RunWide(s, last, previous, stream, paired, at, count);
         } else {
             for (; at < count; ++at) {
 #pragma GCC unroll 7
-                for (int band = last; band >= 0; --band) {
-                    const Pair in = band == 0 ? Load(stream, at) : carry[band - 1];
-                    carry[band] = s[band].ProcessRounded(in);
+                for (int band = Final; band >= 0; --band) {
+                    const Pair in = band == 0 ? Load(stream, at) : last[band - 1];
+                    last[band] = s[band].ProcessRounded(in);
                 }
-                Emit(stream, paired, at - last, carry[last]);
+                Emit(stream, paired, at - Depth, last[Final]);
             }
         }
-        for (; at < count + last; ++at)
-            step(at, at - count + 1 > 0 ? at - count + 1 : 0, at < last ? at : last);
+        for (; at < count + Depth; ++at)
+            Step(s, last, previous, stream, paired, at, count);
         for (int band = 0; band < EqBandCount; ++band)
             sections[band] = s[band];
     }
 
   private:
     using Quad = Doubles<4>;
+    static constexpr int Final = EqBandCount - 1;
     static constexpr int Vectors = (EqBandCount + 1) / 2;
+    // Section k works on value t - Lag[k] in step t. Wide, the fifth section takes the fourth
+    // one's output two steps late, which keeps the vectors' chain from closing on itself every
+    // four steps.
+    static constexpr int Lag[EqBandCount] = {0, 1, 2, 3, Wide ? 5 : 4, Wide ? 6 : 5, Wide ? 7 : 6};
+    static constexpr int Depth = Lag[Final];
+
+    // One step of the wavefront in which some sections may be idle (filling or draining).
+    static void Step(SectionLanes<Pair> (&s)[EqBandCount], Pair (&last)[EqBandCount],
+                     Pair (&previous)[EqBandCount], double* stream, double* paired, int at,
+                     int count) {
+        for (int band = Final; band >= 0; --band) {
+            const int value = at - Lag[band];
+            Pair out = last[band];
+            if (value >= 0 && value < count) {
+                Pair in;
+                if (band == 0)
+                    in = Load(stream, value);
+                else
+                    in = Lag[band] - Lag[band - 1] == 1 ? last[band - 1] : previous[band - 1];
+                out = s[band].ProcessRounded(in);
+                if (band == Final)
+                    Emit(stream, paired, value, out);
+            }
+            previous[band] = last[band];
+            last[band] = out;
+        }
+    }
 
     static Quad Join(Pair low, Pair high) {
         return __builtin_shufflevector(low, high, 0, 1, 2, 3);
@@ -86,9 +106,9 @@ template <bool Wide> class EqualiserWavefront {
     // low half and section j + Vectors in its high half, so each vector takes its input whole
     // from the one before it; only the first takes the new value and the fourth section's
     // output across the lanes.
-    static int RunWide(SectionLanes<Pair> (&s)[EqBandCount], Pair (&carry)[EqBandCount],
-                       double* stream, double* paired, int at, int count) {
-        constexpr int last = EqBandCount - 1;
+    static int RunWide(SectionLanes<Pair> (&s)[EqBandCount], Pair (&last)[EqBandCount],
+                       Pair (&previous)[EqBandCount], double* stream, double* paired, int at,
+                       int count) {
         if (at >= count)
             return at;
         SectionLanes<Pair> idle = {};
@@ -101,31 +121,33 @@ template <bool Wide> class EqualiserWavefront {
             const SectionLanes<Pair>& hi = upper(j) < EqBandCount ? s[upper(j)] : idle;
             q[j] = {Join(lo.a0, hi.a0), Join(lo.a1, hi.a1), Join(lo.a2, hi.a2), Join(lo.b1, hi.b1),
                     Join(lo.b2, hi.b2), Join(lo.z1, hi.z1), Join(lo.z2, hi.z2)};
-            c[j] = Join(carry[j], upper(j) < EqBandCount ? carry[upper(j)] : Pair{});
+            c[j] = Join(last[j], upper(j) < EqBandCount ? last[upper(j)] : Pair{});
         }
-        constexpr int final = last - Vectors; // the vector whose high half is the last section
+        constexpr int final = Final - Vectors; // the vector whose high half is the last section
+        Pair late = previous[Vectors - 1];     // the fourth section's output two steps back
         for (; at < count; ++at) {
-            const Pair x = Load(stream, at);
             Quad in[Vectors];
-            in[0] = Join(x, Low(c[Vectors - 1]));
+            in[0] = Join(Load(stream, at), late);
+            late = Low(c[Vectors - 1]);
 #pragma GCC unroll 4
             for (int j = 1; j < Vectors; ++j)
                 in[j] = c[j - 1];
 #pragma GCC unroll 4
             for (int j = 0; j < Vectors; ++j)
                 c[j] = q[j].ProcessRounded(in[j]);
-            Emit(stream, paired, at - last, High(c[final]));
+            Emit(stream, paired, at - Depth, High(c[final]));
         }
         for (int j = 0; j < Vectors; ++j) {
             s[j].z1 = Low(q[j].z1);
             s[j].z2 = Low(q[j].z2);
-            carry[j] = Low(c[j]);
+            last[j] = Low(c[j]);
             if (upper(j) < EqBandCount) {
                 s[upper(j)].z1 = High(q[j].z1);
                 s[upper(j)].z2 = High(q[j].z2);
-                carry[upper(j)] = High(c[j]);
+                last[upper(j)] = High(c[j]);
             }
         }
+        previous[Vectors - 1] = late;
         return at;
     }
 
