@@ -1,7 +1,6 @@
 // Built with -mavx2 (and never -mfma, which would fuse the multiplications and additions and
 // change the bits); called only where the processor has AVX2.
-#include "engine/FastChain.h"
-#include "engine/FastChainKernel.h"
+#include "engine/FastChainUnit.h"
 
 void FastChainAvx2(EngineState& state, const ChainBlock& block, const double* const* inputs,
                    double* const* outputs, int frameCount) {
@@ -10,29 +9,6 @@ void FastChainAvx2(EngineState& state, const ChainBlock& block, const double* co
     kernel.Finish();
 }
 
-namespace {
-
-constexpr int Lanes = 4;
-using V = Doubles<Lanes>;
-constexpr int Frames = Lanes / 2;
-
-void InterpolateParts(const double* history, double* fresh, int pushes) {
-    for (int p = 0; p + Frames <= pushes; p += Frames)
-        Interpolate<V>(history + 2 * (p + 1), 2, fresh + 2 * Fresh * p, 2 * Fresh, Unchanged<V>);
-}
-
-void DecimateParts(const double* window, int hop, double* out, int count) {
-    for (int i = 0; i + Frames <= count; i += Frames)
-        StoreFrames(out + 2 * i, 2, Decimate<V>(window + 2 * hop * i, 2 * hop));
-}
-
-void SaturateParts(const double* in, double* out, int count) {
-    for (int i = 0; i + Frames <= count; i += Frames)
-        StoreFrames(out + 2 * i, 2, SaturateLanes(LoadFrames<V>(in + 2 * i, 2)));
-}
-
-} // namespace
-
 ChainKernelParts ChainKernelPartsAvx2() {
-    return {InterpolateParts, DecimateParts, SaturateParts};
+    return KernelParts<2>();
 }
