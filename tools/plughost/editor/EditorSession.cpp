@@ -11,82 +11,25 @@ using namespace Steinberg;
 
 namespace {
 
-// How long a hand takes: the server and the plug-in both see every step before the next.
-constexpr int kPressMs = 60;
-constexpr int kDragSteps = 8;
-constexpr int kDragStepMs = 25;
-constexpr int kWheelStepMs = 40;
-// Longer than a double click's interval, so that two clicks stay two clicks.
 constexpr int kBetweenActionsMs = 450;
 
 } // namespace
 
 EditorSession::EditorSession()
-    : frame(IPtr<EditorFrame>::adopt(new EditorFrame([this](int width, int height) {
+    : EditorSessionBase(kPlatformType, kBetweenActionsMs),
+      frame(IPtr<EditorFrame>::adopt(new EditorFrame([this](int width, int height) {
           window.Resize(width, height);
-          editorWidth = width;
-          editorHeight = height;
+          EditorResized(width, height);
       }))) {}
 
-bool EditorSession::LoadPlugin(const std::string& bundlePath, std::string& errorText) {
-    return effect.Create(bundlePath, errorText);
+bool EditorSession::ShowWindow(const std::string& title, std::string& errorText) {
+    if (window.IsOpen() && window.Width() == EditorWidth() && window.Height() == EditorHeight())
+        return true;
+    return window.Open(EditorWidth(), EditorHeight(), title, errorText);
 }
 
-bool EditorSession::OpenEditor(std::string& errorText) {
-    CloseEditor();
-    if (!effect.IsCreated()) {
-        errorText = "no plug-in is loaded";
-        return false;
-    }
-    IPlugView* created = effect.Controller()->createView("editor");
-    if (!created) {
-        errorText = "'" + effect.ClassName() + "' has no editor";
-        return false;
-    }
-    view = IPtr<IPlugView>::adopt(created);
-    if (view->isPlatformTypeSupported(kPlatformType) != kResultOk) {
-        errorText = "the editor cannot be embedded as " + std::string(kPlatformType);
-        view.reset();
-        return false;
-    }
-    ViewRect size;
-    if (view->getSize(&size) != kResultOk || size.getWidth() <= 0 || size.getHeight() <= 0) {
-        errorText = "the editor reports no size";
-        view.reset();
-        return false;
-    }
-    editorWidth = size.getWidth();
-    editorHeight = size.getHeight();
-    if (!window.IsOpen() || window.Width() != editorWidth || window.Height() != editorHeight) {
-        if (!window.Open(editorWidth, editorHeight, "plughost editor: " + effect.ClassName(),
-                         errorText)) {
-            view.reset();
-            return false;
-        }
-    }
-    view->setFrame(frame.get());
-    void* parent = reinterpret_cast<void*>(static_cast<uintptr_t>(window.Id()));
-    if (view->attached(parent, kPlatformType) != kResultOk) {
-        errorText = "the editor refused the window";
-        view->setFrame(nullptr);
-        view.reset();
-        return false;
-    }
-    return true;
-}
-
-void EditorSession::CloseEditor() {
-    if (!view)
-        return;
-    view->removed();
-    view->setFrame(nullptr);
-    view.reset();
-}
-
-void EditorSession::DestroyPluginWithEditorOpen() {
-    effect.Release();
-    // The last reference: the plug-in goes now, its editor window still open.
-    view.reset();
+void* EditorSession::ParentWindow() const {
+    return reinterpret_cast<void*>(static_cast<uintptr_t>(window.Id()));
 }
 
 void EditorSession::Close() {
@@ -94,7 +37,7 @@ void EditorSession::Close() {
     effect.Release();
     window.Close();
     // Handlers left behind would be released after their code is unloaded.
-    abandonedHandlers += frame->Loop().Clear();
+    CountAbandoned(frame->Loop().Clear());
     effect.Destroy();
 }
 
@@ -115,82 +58,27 @@ bool EditorSession::RunFor(int ms) {
     }
 }
 
-bool EditorSession::Perform(const EditorAction& action, std::string& errorText) {
-    if (!view || !window.IsOpen()) {
-        errorText = "no editor is open";
-        return false;
-    }
-    if (action.x < 0 || action.y < 0 || action.x >= editorWidth || action.y >= editorHeight) {
-        errorText = "the point " + std::to_string(action.x) + "," + std::to_string(action.y) +
-                    " lies outside the editor";
-        return false;
-    }
-    if (!PointerInput(window).Available()) {
-        errorText = "the X server has no XTEST extension";
-        return false;
-    }
-    bool played = false;
-    switch (action.kind) {
-    case EditorAction::Click:
-        played = PlayClick(action.x, action.y);
-        break;
-    case EditorAction::Drag:
-        played = PlayDrag(action);
-        break;
-    case EditorAction::Wheel:
-        played = PlayWheel(action);
-        break;
-    }
-    if (!played) {
-        errorText = "the pointer could not be moved";
-        return false;
-    }
-    RunFor(kBetweenActionsMs);
-    return true;
+bool EditorSession::PointerAvailable(std::string& errorText) {
+    if (PointerInput(window).Available())
+        return true;
+    errorText = "the X server has no XTEST extension";
+    return false;
 }
 
-bool EditorSession::PlayClick(int x, int y) {
-    PointerInput pointer(window);
-    if (!pointer.MoveTo(x, y))
-        return false;
-    RunFor(kPressMs);
-    pointer.Button(1, true);
-    RunFor(kPressMs);
-    pointer.Button(1, false);
-    RunFor(kPressMs);
-    return true;
+bool EditorSession::MovePointer(int x, int y) {
+    return PointerInput(window).MoveTo(x, y);
 }
 
-bool EditorSession::PlayDrag(const EditorAction& action) {
-    PointerInput pointer(window);
-    if (!pointer.MoveTo(action.x, action.y))
-        return false;
-    RunFor(kPressMs);
-    pointer.Button(1, true);
-    RunFor(kPressMs);
-    for (int step = 1; step <= kDragSteps; ++step) {
-        pointer.MoveTo(action.x + action.dx * step / kDragSteps,
-                       action.y + action.dy * step / kDragSteps);
-        RunFor(kDragStepMs);
-    }
-    pointer.Button(1, false);
-    RunFor(kPressMs);
-    return true;
+void EditorSession::PressButton(bool down) {
+    PointerInput(window).Button(1, down);
 }
 
-bool EditorSession::PlayWheel(const EditorAction& action) {
+void EditorSession::TurnWheel(bool away) {
+    // The server's wheel is buttons 4 (away) and 5 (towards), a press and release a notch.
+    const unsigned int button = away ? 4 : 5;
     PointerInput pointer(window);
-    if (!pointer.MoveTo(action.x, action.y))
-        return false;
-    RunFor(kPressMs);
-    const unsigned int button = action.notches > 0 ? 4 : 5;
-    const int count = action.notches > 0 ? action.notches : -action.notches;
-    for (int i = 0; i < count; ++i) {
-        pointer.Button(button, true);
-        pointer.Button(button, false);
-        RunFor(kWheelStepMs);
-    }
-    return true;
+    pointer.Button(button, true);
+    pointer.Button(button, false);
 }
 
 bool EditorSession::Capture(RgbImage& image, std::string& errorText) {
