@@ -1,10 +1,10 @@
-#include "tools/plughost/editor/win/EditorFrame.h"
+#include "tools/plughost/editor/ResizingFrame.h"
 
 namespace plughost::editor {
 
 using namespace Steinberg;
 
-tresult PLUGIN_API EditorFrame::resizeView(IPlugView* view, ViewRect* newSize) {
+tresult PLUGIN_API ResizingFrame::resizeView(IPlugView* view, ViewRect* newSize) {
     if (!view || !newSize || newSize->getWidth() <= 0 || newSize->getHeight() <= 0)
         return kInvalidArgument;
     ++resizeRequests;
@@ -14,7 +14,7 @@ tresult PLUGIN_API EditorFrame::resizeView(IPlugView* view, ViewRect* newSize) {
     return kResultOk;
 }
 
-tresult PLUGIN_API EditorFrame::queryInterface(const TUID _iid, void** obj) {
+tresult PLUGIN_API ResizingFrame::queryInterface(const TUID _iid, void** obj) {
     if (!obj)
         return kInvalidArgument;
     if (iidEqual(_iid, IPlugFrame::iid))
