@@ -222,4 +222,16 @@ Status ResolveSetting(const PluginInstance& plugin, const std::vector<ParameterE
     return Status::Ok();
 }
 
+Status ResolveSettings(const PluginInstance& plugin, const std::vector<std::string>& settings,
+                       std::vector<ParameterChange>& out) {
+    const std::vector<ParameterEntry> parameters = plugin.Parameters();
+    for (const std::string& setting : settings) {
+        ParameterChange change;
+        if (Status s = ResolveSetting(plugin, parameters, setting, change); !s)
+            return s;
+        out.push_back(change);
+    }
+    return Status::Ok();
+}
+
 } // namespace plughost

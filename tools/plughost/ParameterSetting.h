@@ -17,6 +17,9 @@ namespace plughost {
 // range, a text the plug-in does not take, an unknown or read-only parameter are refused.
 Status ResolveSetting(const PluginInstance& plugin, const std::vector<ParameterEntry>& parameters,
                       const std::string& setting, ParameterChange& out);
+// Every setting in turn, as ResolveSetting resolves it; the first refusal is the result.
+Status ResolveSettings(const PluginInstance& plugin, const std::vector<std::string>& settings,
+                       std::vector<ParameterChange>& out);
 
 // Titles close to `name` (by spelling or as a prefix), nearest first, at most five.
 std::vector<std::string> CloseMatches(const std::vector<ParameterEntry>& parameters,

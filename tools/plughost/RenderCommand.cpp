@@ -63,14 +63,9 @@ Status RunRender(const RenderOptions& options) {
     if (Status s = OpenPlugin(options.bundle, module, plugin); !s)
         return s;
 
-    const std::vector<ParameterEntry> parameters = plugin.Parameters();
     std::vector<ParameterChange> changes;
-    for (const std::string& setting : options.settings) {
-        ParameterChange change;
-        if (Status s = ResolveSetting(plugin, parameters, setting, change); !s)
-            return s;
-        changes.push_back(change);
-    }
+    if (Status s = ResolveSettings(plugin, options.settings, changes); !s)
+        return s;
 
     RenderSetup setup;
     setup.sampleRate = input.sampleRate;

@@ -22,14 +22,9 @@ Status RenderPass(const Hosting::Module& module, const ResponseRequest& request,
     if (Status s = plugin.Create(module, request.bundle); !s)
         return s;
     pluginName = plugin.ClassInfo().name;
-    const std::vector<ParameterEntry> parameters = plugin.Parameters();
     std::vector<ParameterChange> changes;
-    for (const std::string& setting : request.settings) {
-        ParameterChange change;
-        if (Status s = ResolveSetting(plugin, parameters, setting, change); !s)
-            return s;
-        changes.push_back(change);
-    }
+    if (Status s = ResolveSettings(plugin, request.settings, changes); !s)
+        return s;
     RenderSetup setup;
     setup.sampleRate = input.sampleRate;
     setup.precision = plugin.Processor()->canProcessSampleSize(kSample64) == kResultTrue ? 64 : 32;
