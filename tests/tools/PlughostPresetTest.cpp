@@ -1,6 +1,6 @@
 // VST 3 preset files: what --save-state writes for a name ending in .vstpreset, that it loads
 // back to the same settings and sound, and that damaged or foreign presets are refused whole.
-#include "tests/tools/PlughostTestSupport.h"
+#include "tests/tools/NoiseRenderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -26,25 +26,9 @@ void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
     WriteFile(path, std::string(bytes.begin(), bytes.end()));
 }
 
-class PlughostPreset : public ::testing::Test {
+class PlughostPreset : public NoiseRenderTest {
   protected:
-    void SetUp() override {
-        if (SorvelBundle().empty())
-            GTEST_SKIP() << "the Sorvel bundle is not part of this build";
-        ASSERT_TRUE(WriteWav(dir.Path("in.wav"), Noise(48000, 0.2, 0.5, 43)));
-    }
-
-    RunResult Render(const std::string& output, std::vector<std::string> extra) {
-        std::vector<std::string> args{"render",
-                                      SorvelBundle(),
-                                      dir.Path("in.wav"),
-                                      dir.Path(output),
-                                      "--quiet",
-                                      "--precision",
-                                      "64"};
-        args.insert(args.end(), extra.begin(), extra.end());
-        return RunPlughost(args);
-    }
+    PlughostPreset() : NoiseRenderTest(43) {}
 
     // The class ID text `plughost info` reports for the bundle's effect.
     std::string FactoryClassId() {
@@ -52,8 +36,6 @@ class PlughostPreset : public ::testing::Test {
         const auto at = info.out.find("cid ");
         return at == std::string::npos ? "" : info.out.substr(at + 4, 32);
     }
-
-    TempDir dir;
 };
 
 TEST_F(PlughostPreset, RoundTripKeepsSettingsAndSoundAndMatchesTheRawState) {

@@ -1,6 +1,6 @@
 // Saved states: what --save-state writes, what `state dump` shows of it, and that --state
 // brings back the same settings and the same sound.
-#include "tests/tools/PlughostTestSupport.h"
+#include "tests/tools/NoiseRenderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -8,27 +8,9 @@ using namespace plughost_test;
 
 namespace {
 
-class PlughostState : public ::testing::Test {
+class PlughostState : public NoiseRenderTest {
   protected:
-    void SetUp() override {
-        if (SorvelBundle().empty())
-            GTEST_SKIP() << "the Sorvel bundle is not part of this build";
-        ASSERT_TRUE(WriteWav(dir.Path("in.wav"), Noise(48000, 0.2, 0.5, 23)));
-    }
-
-    RunResult Render(const std::string& output, std::vector<std::string> extra) {
-        std::vector<std::string> args{"render",
-                                      SorvelBundle(),
-                                      dir.Path("in.wav"),
-                                      dir.Path(output),
-                                      "--quiet",
-                                      "--precision",
-                                      "64"};
-        args.insert(args.end(), extra.begin(), extra.end());
-        return RunPlughost(args);
-    }
-
-    TempDir dir;
+    PlughostState() : NoiseRenderTest(23) {}
 };
 
 TEST_F(PlughostState, SavedStateLoadsBackToTheSameValuesAndSound) {
