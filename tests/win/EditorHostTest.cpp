@@ -1,6 +1,6 @@
 #include "WinTestWindows.h"
 
-#include "../x11/EditorReference.h"
+#include "../x11/EditorHostFixture.h"
 #include "engine/SorvelParameters.h"
 #include "tools/plughost/editor/EditorCommand.h"
 #include "tools/plughost/editor/PngFile.h"
@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <sstream>
 #include <vector>
 
 // The Windows bundle, loaded through its entry points, its editor placed in a window of the
@@ -26,62 +25,15 @@ constexpr int kHighFreqLControl = 7;
 constexpr int kHighGainLControl = 19;
 constexpr int kDriveControl = 33;
 
-std::string Describe(const std::vector<HandlerCall>& calls) {
-    static const char* const names[] = {"begin", "perform", "end", "restart", "menu", "popup"};
-    std::ostringstream text;
-    for (const HandlerCall& call : calls) {
-        text << names[call.kind] << ' ' << call.id;
-        if (call.kind == HandlerCall::performEdit)
-            text << ' ' << call.value;
-        text << "; ";
-    }
-    return text.str();
-}
-
 } // namespace
 
-class WinEditorHostTest : public testing::Test {
+class WinEditorHostTest : public EditorHostFixture<EditorSession> {
   protected:
     void SetUp() override {
         REQUIRE_GUI();
-        std::string error;
-        ASSERT_TRUE(session.LoadPlugin(SORVEL_BUNDLE, error)) << error;
-        ASSERT_TRUE(session.OpenEditor(error)) << error;
-        session.RunFor(300);
+        OpenEditor();
     }
-    void TearDown() override {
-        session.Close();
-        EXPECT_EQ(session.AbandonedHandlers(), 0);
-    }
-
-    void Play(EditorAction::Kind kind, int control, int dx = 0, int dy = 0, int notches = 0) {
-        const ControlSpot spot = SorvelControlSpot(control);
-        EditorAction action{kind, spot.x, spot.y, dx, dy, notches};
-        std::string error;
-        ASSERT_TRUE(session.Perform(action, error)) << error;
-    }
-    std::string TakeCalls() {
-        std::vector<HandlerCall> calls = session.Effect().Handler().getCalls();
-        allCalls.insert(allCalls.end(), calls.begin(), calls.end());
-        session.Effect().Handler().clearCalls();
-        return Describe(calls);
-    }
-    double HostValue(int param) {
-        return session.Effect().Controller()->getParamNormalized(Steinberg::Vst::ParamID(param));
-    }
-    // The window shows exactly what the graphics library draws for the host's values.
-    void ExpectScreenMatchesValues() {
-        session.RunFor(150);
-        RgbImage shot;
-        std::string error;
-        ASSERT_TRUE(session.Capture(shot, error)) << error;
-        EXPECT_EQ(DescribeDifference(
-                      shot, DrawSorvelEditor(HostValues(session.Effect().Controller(), allCalls))),
-                  "");
-    }
-
-    EditorSession session;
-    std::vector<HandlerCall> allCalls;
+    std::string TakeCalls() { return DescribeCalls(EditorHostFixture::TakeCalls()); }
 };
 
 TEST_F(WinEditorHostTest, ShowsTheDrawingAndTakesGestures) {
@@ -94,21 +46,21 @@ TEST_F(WinEditorHostTest, ShowsTheDrawingAndTakesGestures) {
     {
         SCOPED_TRACE("the MS switch: on by default, a click turns it off");
         Play(EditorAction::Click, kMsControl);
-        EXPECT_EQ(TakeCalls(), Describe({{HandlerCall::beginEdit, kMidSide, 0},
-                                         {HandlerCall::performEdit, kMidSide, 0.0},
-                                         {HandlerCall::endEdit, kMidSide, 0}}));
+        EXPECT_EQ(TakeCalls(), DescribeCalls({{HandlerCall::beginEdit, kMidSide, 0},
+                                              {HandlerCall::performEdit, kMidSide, 0.0},
+                                              {HandlerCall::endEdit, kMidSide, 0}}));
         ExpectScreenMatchesValues();
     }
     {
         SCOPED_TRACE("a three-position selector, clicked twice");
         Play(EditorAction::Click, kHighFreqLControl);
         Play(EditorAction::Click, kHighFreqLControl);
-        EXPECT_EQ(TakeCalls(), Describe({{HandlerCall::beginEdit, kHighFreqL, 0},
-                                         {HandlerCall::performEdit, kHighFreqL, 0.5},
-                                         {HandlerCall::endEdit, kHighFreqL, 0},
-                                         {HandlerCall::beginEdit, kHighFreqL, 0},
-                                         {HandlerCall::performEdit, kHighFreqL, 1.0},
-                                         {HandlerCall::endEdit, kHighFreqL, 0}}));
+        EXPECT_EQ(TakeCalls(), DescribeCalls({{HandlerCall::beginEdit, kHighFreqL, 0},
+                                              {HandlerCall::performEdit, kHighFreqL, 0.5},
+                                              {HandlerCall::endEdit, kHighFreqL, 0},
+                                              {HandlerCall::beginEdit, kHighFreqL, 0},
+                                              {HandlerCall::performEdit, kHighFreqL, 1.0},
+                                              {HandlerCall::endEdit, kHighFreqL, 0}}));
         ExpectScreenMatchesValues();
     }
     {
@@ -129,12 +81,12 @@ TEST_F(WinEditorHostTest, ShowsTheDrawingAndTakesGestures) {
         SCOPED_TRACE("two wheel notches up over a gain knob: a gesture each, 0.01 apiece");
         const double before = HostValue(kHighGainL);
         Play(EditorAction::Wheel, kHighGainLControl, 0, 0, 2);
-        EXPECT_EQ(TakeCalls(), Describe({{HandlerCall::beginEdit, kHighGainL, 0},
-                                         {HandlerCall::performEdit, kHighGainL, before + 0.01},
-                                         {HandlerCall::endEdit, kHighGainL, 0},
-                                         {HandlerCall::beginEdit, kHighGainL, 0},
-                                         {HandlerCall::performEdit, kHighGainL, before + 0.02},
-                                         {HandlerCall::endEdit, kHighGainL, 0}}));
+        EXPECT_EQ(TakeCalls(), DescribeCalls({{HandlerCall::beginEdit, kHighGainL, 0},
+                                              {HandlerCall::performEdit, kHighGainL, before + 0.01},
+                                              {HandlerCall::endEdit, kHighGainL, 0},
+                                              {HandlerCall::beginEdit, kHighGainL, 0},
+                                              {HandlerCall::performEdit, kHighGainL, before + 0.02},
+                                              {HandlerCall::endEdit, kHighGainL, 0}}));
         ExpectScreenMatchesValues();
     }
 }

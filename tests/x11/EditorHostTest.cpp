@@ -1,17 +1,15 @@
-#include "EditorReference.h"
+#include "EditorHostFixture.h"
 #include "X11TestDisplay.h"
 #include "engine/SorvelParameters.h"
 #include "tools/plughost/editor/EditorSession.h"
 
 #include <dirent.h>
-#include <sstream>
 #include <vector>
 
 // The product's bundle, loaded through its entry points, its editor embedded in a window of
 // the tool's as a Linux host embeds it, and driven by real X input.
 using plughost::editor::EditorAction;
 using plughost::editor::EditorSession;
-using plughost::editor::RgbImage;
 using Steinberg::Hosting::HandlerCall;
 
 namespace {
@@ -39,81 +37,32 @@ int OpenDescriptors() {
     return count;
 }
 
-std::string Describe(const std::vector<HandlerCall>& calls) {
-    static const char* const names[] = {"begin", "perform", "end", "restart", "menu", "popup"};
-    std::ostringstream text;
-    for (const HandlerCall& call : calls) {
-        text << names[call.kind] << ' ' << call.id;
-        if (call.kind == HandlerCall::performEdit)
-            text << ' ' << call.value;
-        text << "; ";
-    }
-    return text.str();
-}
-
 void ExpectEdits(const std::vector<HandlerCall>& calls, const std::vector<Edit>& expected) {
-    ASSERT_EQ(calls.size(), expected.size()) << Describe(calls);
+    ASSERT_EQ(calls.size(), expected.size()) << DescribeCalls(calls);
     for (size_t i = 0; i < calls.size(); ++i) {
-        EXPECT_EQ(calls[i].kind, expected[i].kind) << i << ": " << Describe(calls);
-        EXPECT_EQ(calls[i].id, expected[i].id) << i << ": " << Describe(calls);
+        EXPECT_EQ(calls[i].kind, expected[i].kind) << i << ": " << DescribeCalls(calls);
+        EXPECT_EQ(calls[i].id, expected[i].id) << i << ": " << DescribeCalls(calls);
         if (expected[i].kind == HandlerCall::performEdit) {
-            EXPECT_NEAR(calls[i].value, expected[i].value, 1e-12) << i << ": " << Describe(calls);
+            EXPECT_NEAR(calls[i].value, expected[i].value, 1e-12)
+                << i << ": " << DescribeCalls(calls);
         }
     }
 }
 
 } // namespace
 
-class EditorHostTest : public testing::Test {
+class EditorHostTest : public EditorHostFixture<EditorSession> {
   protected:
     void SetUp() override {
         REQUIRE_X_DISPLAY();
         errorsAtStart = plughost::editor::ToolWindow::ErrorCount();
-        std::string error;
-        ASSERT_TRUE(session.LoadPlugin(SORVEL_BUNDLE, error)) << error;
-        ASSERT_TRUE(session.OpenEditor(error)) << error;
-        session.RunFor(300);
+        OpenEditor();
     }
     void TearDown() override {
-        session.Close();
-        EXPECT_EQ(session.AbandonedHandlers(), 0);
+        EditorHostFixture::TearDown();
         EXPECT_EQ(plughost::editor::ToolWindow::ErrorCount(), errorsAtStart) << "X errors";
     }
 
-    void Play(EditorAction::Kind kind, int control, int dx = 0, int dy = 0, int notches = 0) {
-        const ControlSpot spot = SorvelControlSpot(control);
-        EditorAction action;
-        action.kind = kind;
-        action.x = spot.x;
-        action.y = spot.y;
-        action.dx = dx;
-        action.dy = dy;
-        action.notches = notches;
-        std::string error;
-        ASSERT_TRUE(session.Perform(action, error)) << error;
-    }
-    double HostValue(int param) {
-        return session.Effect().Controller()->getParamNormalized(Steinberg::Vst::ParamID(param));
-    }
-    std::vector<HandlerCall> TakeCalls() {
-        std::vector<HandlerCall> calls = session.Effect().Handler().getCalls();
-        allCalls.insert(allCalls.end(), calls.begin(), calls.end());
-        session.Effect().Handler().clearCalls();
-        return calls;
-    }
-    // The window shows exactly what the graphics library draws for the host's values.
-    void ExpectScreenMatchesValues() {
-        session.RunFor(150);
-        RgbImage shot;
-        std::string error;
-        ASSERT_TRUE(session.Capture(shot, error)) << error;
-        const RgbImage reference =
-            DrawSorvelEditor(HostValues(session.Effect().Controller(), allCalls));
-        EXPECT_EQ(DescribeDifference(shot, reference), "");
-    }
-
-    EditorSession session;
-    std::vector<HandlerCall> allCalls;
     int errorsAtStart = 0;
 };
 
@@ -153,14 +102,14 @@ TEST_F(EditorHostTest, GesturesReachTheHostAndTheScreen) {
         const double before = HostValue(kDrive);
         Play(EditorAction::Drag, kDriveControl, 0, -40);
         const std::vector<HandlerCall> calls = TakeCalls();
-        ASSERT_GE(calls.size(), 3u) << Describe(calls);
+        ASSERT_GE(calls.size(), 3u) << DescribeCalls(calls);
         EXPECT_EQ(calls.front().kind, HandlerCall::beginEdit);
         EXPECT_EQ(calls.back().kind, HandlerCall::endEdit);
         double last = before;
         for (size_t i = 1; i + 1 < calls.size(); ++i) {
-            EXPECT_EQ(calls[i].kind, HandlerCall::performEdit) << Describe(calls);
+            EXPECT_EQ(calls[i].kind, HandlerCall::performEdit) << DescribeCalls(calls);
             EXPECT_EQ(calls[i].id, unsigned(kDrive));
-            EXPECT_GT(calls[i].value, last) << Describe(calls);
+            EXPECT_GT(calls[i].value, last) << DescribeCalls(calls);
             last = calls[i].value;
         }
         const int height = SorvelControlSpot(kDriveControl).height;
