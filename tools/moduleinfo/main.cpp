@@ -36,10 +36,15 @@ int main(int argc, char** argv) {
     const bool written = file != nullptr &&
                          std::fwrite(json.data(), 1, json.size(), file) == json.size() &&
                          std::fclose(file) == 0;
-    if (!written || std::rename(temp.c_str(), out.c_str()) != 0) {
+    // The library's rename replaces an existing file on every system (C's rename refuses to on
+    // Windows, which would fail every relink of a bundle).
+    std::error_code renamed;
+    if (written) std::filesystem::rename(temp, out, renamed);
+    if (!written || renamed) {
+        const std::string reason = written ? renamed.message() : std::strerror(errno);
         std::remove(temp.c_str());
         std::fprintf(stderr, "sorvel_moduleinfo: cannot write '%s': %s\n", out.c_str(),
-                     std::strerror(errno));
+                     reason.c_str());
         return 1;
     }
     return 0;
