@@ -56,8 +56,19 @@ RunResult RunPlughost(const std::vector<std::string>& args) {
     startup.hStdOutput = InheritableFile(outPath);
     startup.hStdError = InheritableFile(errPath);
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &process)) {
+    // Wine, under a loaded machine, now and then refuses to start a process at the first try;
+    // that says nothing about plughost, so the start is tried again before the test is failed.
+    bool started = false;
+    DWORD startError = 0;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0)
+            Sleep(200);
+        started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                 nullptr, &startup, &process);
+        if (!started)
+            startError = GetLastError();
+    }
+    if (started) {
         WaitForSingleObject(process.hProcess, INFINITE);
         DWORD code = 0;
         GetExitCodeProcess(process.hProcess, &code);
@@ -72,6 +83,8 @@ RunResult RunPlughost(const std::vector<std::string>& args) {
     const std::vector<std::uint8_t> err = FileContents(errPath);
     result.out.assign(out.begin(), out.end());
     result.err.assign(err.begin(), err.end());
+    if (!started)
+        result.err = "plughost.exe could not be started (error " + std::to_string(startError) + ")";
     return result;
 }
 
