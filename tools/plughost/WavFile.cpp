@@ -124,19 +124,12 @@ void PutTag(std::vector<std::uint8_t>& out, const char* tag) {
         out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
+// The sample width of an encoding a WAV file holds: PCM's own, else 64 for doubles and 32 for
+// floats.
 int BitsOf(int encoding) {
-    switch (encoding) {
-    case format::kPcmU8:
-        return 8;
-    case format::kPcm16:
-        return 16;
-    case format::kPcm24:
-        return 24;
-    case format::kDouble:
-        return 64;
-    default:
-        return 32;
-    }
+    if (const int pcm = PcmBits(encoding))
+        return pcm;
+    return encoding == format::kDouble ? 64 : 32;
 }
 
 // The sample as a `bits`-bit integer; counts what lay beyond full scale.
