@@ -1,3 +1,4 @@
+#include "InkedPixels.h"
 #include "TestPlug.h"
 
 #include "graphics/FontLocator.h"
@@ -17,25 +18,10 @@ class Text : public ::testing::Test {
     void SetUp() override {
         graphics = new StripGraphics(&plug, 120, 40);
         plug.AttachEditor(graphics);
-        LICE_SysBitmap* bitmap = graphics->DrawingBitmap();
-        for (int y = 0; y < bitmap->Height(); ++y)
-            for (int x = 0; x < bitmap->Width(); ++x)
-                bitmap->Bits()[y * bitmap->RowSpan() + x] = 0xFFFFFFFF;
+        FillWhite(*graphics->DrawingBitmap());
     }
 
-    // Pixels that are no longer white, and the box around them.
-    int Inked(PixelRect& box) const {
-        LICE_SysBitmap* bitmap = graphics->DrawingBitmap();
-        int count = 0;
-        box = {};
-        for (int y = 0; y < bitmap->Height(); ++y)
-            for (int x = 0; x < bitmap->Width(); ++x)
-                if (bitmap->Bits()[y * bitmap->RowSpan() + x] != 0xFFFFFFFF) {
-                    box = box.Union(PixelRect{x, y, x + 1, y + 1});
-                    ++count;
-                }
-        return count;
-    }
+    int Inked(PixelRect& box) const { return InkedPixels(*graphics->DrawingBitmap(), box); }
 
     TestPlug plug;
     StripGraphics* graphics = nullptr;

@@ -1,3 +1,4 @@
+#include "../graphics/InkedPixels.h"
 #include "../graphics/TestPlug.h"
 #include "lice/LICE_CachedFont.h"
 #include "lice/LICE_SysBitmap.h"
@@ -11,22 +12,6 @@ TEST(WinText, GdiFontsMeasureAndDrawTheStylesText) {
     auto* graphics = new StripGraphics(&plug, 120, 40);
     plug.AttachEditor(graphics);
     LICE_SysBitmap* bitmap = graphics->DrawingBitmap();
-    auto white = [&] {
-        for (int y = 0; y < bitmap->Height(); ++y)
-            for (int x = 0; x < bitmap->Width(); ++x)
-                bitmap->Bits()[y * bitmap->RowSpan() + x] = 0xFFFFFFFF;
-    };
-    auto inked = [&](PixelRect& box) {
-        int count = 0;
-        box = {};
-        for (int y = 0; y < bitmap->Height(); ++y)
-            for (int x = 0; x < bitmap->Width(); ++x)
-                if (bitmap->Bits()[y * bitmap->RowSpan() + x] != 0xFFFFFFFF) {
-                    box = box.Union(PixelRect{x, y, x + 1, y + 1});
-                    ++count;
-                }
-        return count;
-    };
 
     TextStyle style;
     PixelRect measured{10, 5, 110, 5};
@@ -38,11 +23,11 @@ TEST(WinText, GdiFontsMeasureAndDrawTheStylesText) {
     EXPECT_GE(h, 12);
     EXPECT_EQ(measured.left, 60 - w / 2) << "centred in 10..110";
 
-    white();
+    FillWhite(*bitmap);
     PixelRect rect{0, 0, 120, 40};
     ASSERT_TRUE(graphics->RenderText(style, "Sorvel", rect));
     PixelRect box;
-    EXPECT_GT(inked(box), 30);
+    EXPECT_GT(InkedPixels(*bitmap, box), 30);
     EXPECT_GE(box.left, 60 - w / 2 - 2);
     EXPECT_LE(box.right, 60 + w / 2 + 2);
     EXPECT_LE(box.bottom, h + 1);
