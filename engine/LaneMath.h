@@ -16,11 +16,15 @@
 #if defined(__AVX2__)
 // GCC 12's AVX-512 header makes its "undefined" vectors by self-initialisation, which its own
 // uninitialised-use warnings then report wherever they are inlined.
+#if defined(__clang__)
+#include <immintrin.h>
+#else
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #include <immintrin.h>
 #pragma GCC diagnostic pop
+#endif
 #endif
 
 namespace {
