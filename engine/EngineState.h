@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/BiquadSection.h"
+#include "engine/ChainScratch.h"
 #include "engine/Oversampler.h"
 
 // The two processing channels: A carries left or mid, B right or side.
@@ -22,7 +23,8 @@ enum EqBand {
 
 // Everything the equaliser keeps between blocks: the mirrors of the parameter values, the
 // frequencies the selectors chose, the filter sections and the oversamplers. Mirrors the
-// parameters have not yet been copied into start at 0.
+// parameters have not yet been copied into start at 0. It also holds the fast chain's work
+// space, so that it is allocated with the state, never on the audio thread.
 struct EngineState {
     double gainMirror[GainBandCount][ChannelCount] = {}; // dB
     double outputGainMirror[ChannelCount] = {};          // dB
@@ -35,6 +37,8 @@ struct EngineState {
     BiquadSection outPeak[ChannelCount];
     Oversampler satOversampler[ChannelCount];
     Oversampler eqOversampler[ChannelCount];
+
+    ChainScratch scratch = {};
 
     // Zeroes the state of every section and oversampler whose state is no longer finite and
     // leaves the others running. Returns how many it reset.

@@ -14,7 +14,17 @@
 
 #include <emmintrin.h>
 #if defined(__AVX2__)
+// GCC 12's AVX-512 header makes its "undefined" vectors by self-initialisation, which its own
+// uninitialised-use warnings then report wherever they are inlined.
+#if defined(__clang__)
 #include <immintrin.h>
+#else
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include <immintrin.h>
+#pragma GCC diagnostic pop
+#endif
 #endif
 
 namespace {
@@ -31,6 +41,12 @@ template <> struct LaneTypes<4> {
     typedef double Doubles __attribute__((vector_size(32)));
     typedef float Floats __attribute__((vector_size(16)));
     typedef int64_t Bits __attribute__((vector_size(32)));
+};
+
+template <> struct LaneTypes<8> {
+    typedef double Doubles __attribute__((vector_size(64)));
+    typedef float Floats __attribute__((vector_size(32)));
+    typedef int64_t Bits __attribute__((vector_size(64)));
 };
 
 template <int Lanes> using Doubles = typename LaneTypes<Lanes>::Doubles;
@@ -53,6 +69,12 @@ template <class V> inline V LoadFrames(const double* base, int stride) {
             std::memcpy(&second, base + stride, sizeof second);
             return __builtin_shufflevector(first, second, 0, 1, 2, 3);
         }
+    } else if constexpr (LaneCount<V> == 8) {
+        if (stride != 2) {
+            const Doubles<4> low = LoadFrames<Doubles<4>>(base, stride);
+            const Doubles<4> high = LoadFrames<Doubles<4>>(base + 2 * stride, stride);
+            return __builtin_shufflevector(low, high, 0, 1, 2, 3, 4, 5, 6, 7);
+        }
     }
     std::memcpy(&v, base, sizeof v); // the frames lie side by side
     return v;
@@ -61,11 +83,17 @@ template <class V> inline V LoadFrames(const double* base, int stride) {
 template <class V> inline void StoreFrames(double* base, int stride, V v) {
     if constexpr (LaneCount<V> == 2) {
         std::memcpy(base, &v, sizeof v);
-    } else {
+    } else if constexpr (LaneCount<V> == 4) {
         const Pair first = __builtin_shufflevector(v, v, 0, 1);
         const Pair second = __builtin_shufflevector(v, v, 2, 3);
         std::memcpy(base, &first, sizeof first);
         std::memcpy(base + stride, &second, sizeof second);
+    } else if (stride == 2) {
+        std::memcpy(base, &v, sizeof v);
+    } else {
+        StoreFrames(base, stride, Doubles<4>(__builtin_shufflevector(v, v, 0, 1, 2, 3)));
+        StoreFrames(base + 2 * stride, stride,
+                    Doubles<4>(__builtin_shufflevector(v, v, 4, 5, 6, 7)));
     }
 }
 
@@ -86,6 +114,10 @@ template <class V> inline V PerChannel(const double (&channels)[2]) {
 
 // Rounded to single precision and back, as BiquadSection does.
 template <class V> inline V ThroughSingle(V x) {
+#if defined(__AVX512F__)
+    if constexpr (LaneCount<V> == 8)
+        return reinterpret_cast<V>(_mm512_cvtps_pd(_mm512_cvtpd_ps(reinterpret_cast<__m512d>(x))));
+#endif
 #if defined(__AVX2__)
     if constexpr (LaneCount<V> == 4)
         return reinterpret_cast<V>(_mm256_cvtps_pd(_mm256_cvtpd_ps(reinterpret_cast<__m256d>(x))));
@@ -121,6 +153,28 @@ template <class V> struct CurveLookup {
 
     CurveLookup(V position, Bits<LaneCount<V>> sign) {
         constexpr int last = CurveEntries - 1;
+#if defined(__AVX512F__)
+        if constexpr (LaneCount<V> == 8) {
+            const __mmask8 negative = _mm512_test_epi64_mask(reinterpret_cast<__m512i>(sign),
+                                                             reinterpret_cast<__m512i>(sign));
+            whole = reinterpret_cast<V>(_mm512_roundscale_pd(
+                reinterpret_cast<__m512d>(position), _MM_FROUND_TO_ZERO | _MM_FROUND_NO_EXC));
+            const __m512d half = _mm512_maskz_mov_pd(negative, _mm512_set1_pd(CurveEntries));
+            const __m256i at = _mm512_cvttpd_epi32(reinterpret_cast<__m512d>(whole) + half);
+            // Eight pairs of floats, then the lower entries to one half and the upper to the
+            // other.
+            const __m512 pairs = _mm512_castpd_ps(
+                _mm512_i32gather_pd(at, reinterpret_cast<const double*>(Curves.entries), 8));
+            const __m512 split = _mm512_permutexvar_ps(
+                _mm512_setr_epi32(0, 2, 4, 6, 8, 10, 12, 14, 1, 3, 5, 7, 9, 11, 13, 15), pairs);
+            lower = reinterpret_cast<V>(_mm512_cvtps_pd(_mm512_castps512_ps256(split)));
+            upper = reinterpret_cast<V>(_mm512_cvtps_pd(_mm512_extractf32x8_ps(split, 1)));
+            end = reinterpret_cast<V>(
+                _mm512_mask_blend_pd(negative, _mm512_set1_pd(Curves.entries[last][0]),
+                                     _mm512_set1_pd(Curves.entries[CurveEntries + last][0])));
+            return;
+        }
+#endif
 #if defined(__AVX2__)
         if constexpr (LaneCount<V> == 4) {
             const Bits<4> negative = sign != 0;

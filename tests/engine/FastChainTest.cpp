@@ -29,10 +29,15 @@ struct Kernel {
 
 std::vector<Kernel> KernelsHere() {
     std::vector<Kernel> kernels = {{"SSE2", ChainKernel::Sse2, ChainKernelPartsSse2()}};
-    if (BestChainKernel() == ChainKernel::Avx2)
+    const ChainKernel best = BestChainKernel();
+    if (best == ChainKernel::Avx2 || best == ChainKernel::Avx512)
         kernels.push_back({"AVX2", ChainKernel::Avx2, ChainKernelPartsAvx2()});
     else
-        std::printf("This processor has no AVX2: only the SSE2 kernel is compared.\n");
+        std::printf("This processor has no AVX2: the AVX2 kernel is not compared.\n");
+    if (best == ChainKernel::Avx512)
+        kernels.push_back({"AVX-512", ChainKernel::Avx512, ChainKernelPartsAvx512()});
+    else
+        std::printf("This processor has no AVX-512: the AVX-512 kernel is not compared.\n");
     return kernels;
 }
 
@@ -252,5 +257,14 @@ TEST(FastChain, KernelPartsMatchTheOversamplerAndTheCurve) {
                 over[c].Restore(w, h);
                 ASSERT_TRUE(Same(out[2 * i + c], over[c].Decimate())) << "window " << i;
             }
+
+        // The same windows, four positions apart, kept by phase as the drive stage keeps them.
+        const int windows = (count - 32) / 4;
+        double* byPhase = out.data() + 2 * count;
+        kernel.parts.decimateByPhase(window.data(), byPhase, windows);
+        for (int i = 0; i < windows; ++i)
+            for (int c = 0; c < 2; ++c)
+                ASSERT_TRUE(Same(byPhase[2 * i + c], out[2 * 4 * i + c]))
+                    << "window " << 4 * i << " by phase";
     }
 }
