@@ -32,16 +32,14 @@ void PrintPixels(const std::string& label, LICE_MemBitmap* bitmap) {
 
 // The editor scales its 2x artwork for other display factors: those pixels must match too.
 void PrintResampled(const std::string& label, LICE_MemBitmap* bitmap) {
-    const int eighths[] = {5, 6, 12}; // the 2x artwork at 1.25, 1.5 and 3
-    for (int eighth : eighths) {
-        const int width = (bitmap->Width() * eighth + 4) / 8;
-        const int height = (bitmap->Height() * eighth + 4) / 8;
-        LICE_MemBitmap scaled(width, height);
-        const LICE_Rect whole{0, 0, bitmap->Width(), bitmap->Height()};
-        if (LICE_Resample(&scaled, 0, 0, width, height, bitmap, whole))
-            PrintPixels(label + " at " + std::to_string(eighth) + "/8", &scaled);
-        else
-            std::printf("%s at %d/8 refused\n", label.c_str(), eighth);
+    for (int eighths : {5, 6, 12}) { // the 2x artwork at 1.25, 1.5 and 3
+        LICE_MemBitmap scaled((bitmap->Width() * eighths + 4) / 8,
+                              (bitmap->Height() * eighths + 4) / 8);
+        const bool made = LICE_Resample(&scaled, 0, 0, scaled.Width(), scaled.Height(), bitmap,
+                                        LICE_Rect{0, 0, bitmap->Width(), bitmap->Height()});
+        const std::string scaledLabel = label + " at " + std::to_string(eighths) + "/8";
+        made ? PrintPixels(scaledLabel, &scaled)
+             : (void)std::printf("%s refused\n", scaledLabel.c_str());
     }
 }
 
