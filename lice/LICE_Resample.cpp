@@ -9,9 +9,12 @@ namespace {
 
 constexpr int kWeightBits = 14;
 constexpr int64_t kOne = int64_t{1} << kWeightBits;
-constexpr int64_t kHalf = kOne / 2;
+constexpr int32_t kHalf = int32_t(kOne / 2);
 // A channel weighted by alpha: colour x alpha, alpha x 255; 255 x 255 at full strength.
 constexpr int32_t kFull = 255 * 255;
+// Sums fit 32 bits: the weights of one output add up to kOne and their magnitudes to at most
+// 1.25 kOne (the cubic's lobes), so a pass over values of at most 1.125 kFull (a cubic's
+// overshoot) stays below 1.25 x 1.125 x kFull x kOne, about 1.5 x 10^9.
 
 struct Freer {
     void operator()(void* block) const { LICE_Free(block); }
@@ -124,21 +127,24 @@ void Weigh(LICE_pixel p, int32_t* out) {
     out[3] = alpha * 255;
 }
 
-int32_t Clamp(int64_t v, int32_t high) {
-    return v < 0 ? 0 : (v > high ? high : int32_t(v));
+int32_t Clamp(int32_t v, int32_t high) {
+    return v < 0 ? 0 : (v > high ? high : v);
 }
 
 // Back from weighted channels to a pixel: alpha first, then each colour no brighter than the
 // alpha allows (a cubic may overshoot), divided by the alpha with rounding.
-LICE_pixel Unweigh(const int64_t* sum) {
-    const int32_t alpha = Clamp((sum[3] + kHalf) >> kWeightBits, kFull);
+LICE_pixel Unweigh(const int32_t* sum) {
+    const int32_t alpha = Clamp(sum[3] >> kWeightBits, kFull);
     const int32_t alpha8 = (alpha + 127) / 255;
     if (alpha8 == 0)
         return 0;
     LICE_pixel p = LICE_pixel(alpha8) << 24;
+    // Opaque pixels, most of any artwork, divide by a constant, which needs no division.
+    const bool opaque = alpha == kFull;
     for (int c = 0; c < 3; ++c) {
-        const int32_t weighted = Clamp((sum[c] + kHalf) >> kWeightBits, alpha);
-        p |= LICE_pixel((int64_t{weighted} * 255 + alpha / 2) / alpha) << (8 * c);
+        const int32_t weighted = Clamp(sum[c] >> kWeightBits, alpha);
+        const int32_t numerator = weighted * 255 + alpha / 2; // below 2^24
+        p |= LICE_pixel(opaque ? numerator / kFull : numerator / alpha) << (8 * c);
     }
     return p;
 }
@@ -175,7 +181,8 @@ bool LICE_Resample(LICE_IBitmap* dest, int dstX, int dstY, int dstWidth, int dst
     Block<int32_t> weighed = Allocate<int32_t>(int64_t{srcWidth} * 4);
     Block<int> ringRow = Allocate<int>(ringRows);
     Block<const int32_t*> rows = Allocate<const int32_t*>(down.maxTaps);
-    if (!ring || !weighed || !ringRow || !rows)
+    Block<int32_t> sums = Allocate<int32_t>(int64_t{dstWidth} * 4);
+    if (!ring || !weighed || !ringRow || !rows || !sums)
         return false;
     for (int r = 0; r < ringRows; ++r)
         ringRow[r] = -1;
@@ -189,35 +196,37 @@ bool LICE_Resample(LICE_IBitmap* dest, int dstX, int dstY, int dstWidth, int dst
         for (int x = 0; x < srcWidth; ++x)
             Weigh(in[x], &weighed[int64_t{x} * 4]);
         for (int x = 0; x < dstWidth; ++x) {
-            int64_t sum[4] = {0, 0, 0, 0};
+            int32_t sum[4] = {kHalf, kHalf, kHalf, kHalf};
             for (int n = 0; n < across.count[x]; ++n) {
                 const int32_t w = across.Weight(x, n);
                 const int32_t* p = &weighed[int64_t{across.Index(x, n)} * 4];
                 for (int c = 0; c < 4; ++c)
-                    sum[c] += int64_t{w} * p[c];
+                    sum[c] += w * p[c];
             }
             // Kept unclamped: the vertical pass may bring an overshoot back.
             for (int c = 0; c < 4; ++c)
-                out[x * 4 + c] = int32_t((sum[c] + kHalf) >> kWeightBits);
+                out[x * 4 + c] = sum[c] >> kWeightBits;
         }
         ringRow[slot] = sourceRow;
         return out;
     };
 
+    const int values = dstWidth * 4;
     for (int y = 0; y < dstHeight; ++y) {
         const int taps = down.count[y];
         for (int n = 0; n < taps; ++n)
             rows[n] = acrossRow(down.Index(y, n));
-        LICE_pixel* out = Row(dest, dstY + y) + dstX;
-        for (int x = 0; x < dstWidth; ++x) {
-            int64_t sum[4] = {0, 0, 0, 0};
-            for (int n = 0; n < taps; ++n) {
-                const int32_t w = down.Weight(y, n);
-                for (int c = 0; c < 4; ++c)
-                    sum[c] += int64_t{w} * rows[n][x * 4 + c];
-            }
-            out[x] = Unweigh(sum);
+        for (int i = 0; i < values; ++i)
+            sums[i] = kHalf;
+        for (int n = 0; n < taps; ++n) {
+            const int32_t w = down.Weight(y, n);
+            const int32_t* row = rows[n];
+            for (int i = 0; i < values; ++i)
+                sums[i] += w * row[i];
         }
+        LICE_pixel* out = Row(dest, dstY + y) + dstX;
+        for (int x = 0; x < dstWidth; ++x)
+            out[x] = Unweigh(&sums[x * 4]);
     }
     return true;
 }
