@@ -4,6 +4,7 @@
 #include "graphics/BitmapCache.h"
 #include "graphics/IBitmapControl.h"
 #include "graphics/ResourceImage.h"
+#include "graphics/ScaledBitmap.h"
 #include "lice/DecodePngMemory.h"
 #include "lice/LICE_MemBitmap.h"
 #include "lice/LICE_SysBitmap.h"
@@ -100,12 +101,11 @@ FrameBitmap IGraphics::LoadFrameBitmap(int id, const char* name, int frameCount)
     result.frameCount = frameCount > 1 ? frameCount : 1;
     result.framesHorizontal = false;
     LICE_IBitmap* bitmap = BitmapCache::Find(id);
-    // A module image not decoded yet is only sized from its header here: it is decoded when
-    // something first draws it (BitmapAtScale), so a plug-in without an open editor inflates
-    // nothing.
     if (!bitmap && name && HasPngExtension(name) &&
-        ResourceImageSize(id, result.width, result.height))
+        ResourceImageSize(id, result.width, result.height)) {
+        undecodedImages.push_back(id);
         return result;
+    }
     // Decoding happens outside the cache lock; a concurrent decode of the same id loses.
     if (!bitmap)
         bitmap = BitmapCache::Add(id, LoadResourceImage(id, name));
@@ -113,6 +113,15 @@ FrameBitmap IGraphics::LoadFrameBitmap(int id, const char* name, int frameCount)
     result.width = bitmap ? bitmap->Width() : 0;
     result.height = bitmap ? bitmap->Height() : 0;
     return result;
+}
+
+void IGraphics::PrepareImages() {
+    for (int32_t id : undecodedImages) {
+        FrameBitmap image;
+        image.id = id;
+        BitmapAtScale(image, 1.0);
+    }
+    undecodedImages.clear();
 }
 
 int IGraphics::AddControl(IControl* control) {
