@@ -12,6 +12,7 @@
 #include "graphics/TextStyle.h"
 
 #include <cstdint>
+#include <vector>
 
 class ICoreParameter;
 class IPlugBase;
@@ -87,7 +88,12 @@ class IGraphics : public IEditorLink {
     virtual void SetHostEventLoop(void* hostEventLoop) { (void)hostEventLoop; }
 
     // Building the editor.
+    // A module image is only sized here, from its file's header; it is decoded when first drawn
+    // or by PrepareImages, so a plug-in whose editor never opens decodes nothing.
     FrameBitmap LoadFrameBitmap(int id, const char* name, int frameCount);
+    // Decodes every image this editor loaded and nothing decoded yet. The window layers call it
+    // as the window opens, so the first paint never waits for it.
+    void PrepareImages();
     // Takes ownership; returns the control's index.
     int AddControl(IControl* control);
     // The full-size picture below every control, as control 0.
@@ -169,4 +175,6 @@ class IGraphics : public IEditorLink {
     bool handleMouseOver = false;
     bool tooltipsEnabled = false;
     IControl* keyHandler = nullptr;
+    // Ids of the images LoadFrameBitmap left to decode.
+    std::vector<int32_t> undecodedImages;
 };

@@ -1,5 +1,6 @@
 #include "graphics/IGraphics.h"
 
+#include "graphics/ScaledBitmap.h"
 #include "lice/BlitBitmap.h"
 #include "lice/LICE_SysBitmap.h"
 
@@ -43,7 +44,7 @@ bool IGraphics::DrawBitmapFrame(const FrameBitmap& bitmap, const PixelRect& dest
         const int offset = static_cast<int>(size * (frame - 1) / frames + 0.5);
         (bitmap.framesHorizontal ? srcX : srcY) = offset;
     }
-    return BlitBitmapArea(bitmap.bitmap, dest, srcX, srcY, blend);
+    return BlitBitmapArea(BitmapAtScale(bitmap, 1.0), dest, srcX, srcY, blend);
 }
 
 bool IGraphics::CollectDirtyArea(PixelRect& dirtyArea) {

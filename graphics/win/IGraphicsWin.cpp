@@ -63,6 +63,7 @@ IGraphicsWin::~IGraphicsWin() {
 }
 
 void* IGraphicsWin::OpenWindow(void* parent) {
+    PrepareImages();
     parentWindow = parent;
     int x = 0;
     int y = 0;

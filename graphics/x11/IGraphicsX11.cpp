@@ -26,6 +26,7 @@ IGraphicsX11::~IGraphicsX11() {
 }
 
 void* IGraphicsX11::OpenWindow(void* parent) {
+    PrepareImages();
     int x = 0;
     int y = 0;
     if (window->IsOpen()) {
