@@ -1,5 +1,6 @@
 #include "graphics/IGraphics.h"
 
+#include "graphics/ScaledBitmap.h"
 #include "lice/BlitBitmap.h"
 #include "lice/LICE_SysBitmap.h"
 
@@ -11,7 +12,7 @@ bool IGraphics::RedrawArea(const PixelRect& rect) {
     // Back to front, so a control on top is always redrawn after the one below it.
     for (int i = 0; i < count; ++i) {
         IControl* control = controls.Get(i);
-        if (!control->IsHidden() && rect.Intersects(control->Rect()))
+        if (!control->IsHidden() && rect.Intersects(PixelsOf(control->Rect())))
             control->Draw(this);
         control->MarkDrawn();
     }
@@ -33,17 +34,29 @@ bool IGraphics::BlitBitmapArea(LICE_IBitmap* bitmap, const PixelRect& dest, int 
 
 bool IGraphics::DrawBitmapFrame(const FrameBitmap& bitmap, const PixelRect& dest, int frame,
                                 const Blend* blend) {
+    // At a scale other than 1 the strip drawn is the one made for that scale, whose frames
+    // are the scaled frame size; the frame offsets follow from its own size.
+    LICE_IBitmap* image = bitmap.bitmap;
+    int width = bitmap.width;
+    int height = bitmap.height;
+    if (scale != 1.0) {
+        image = BitmapAtScale(bitmap, scale);
+        if (!image)
+            return true;
+        width = image->Width();
+        height = image->Height();
+    }
     int srcX = 0;
     int srcY = 0;
     const int frames = bitmap.Frames();
     if (frame > frames)
         frame = frames; // a frame beyond the strip would read past it
     if (frames > 1 && frame > 1) {
-        const double size = bitmap.framesHorizontal ? bitmap.width : bitmap.height;
+        const double size = bitmap.framesHorizontal ? width : height;
         const int offset = static_cast<int>(size * (frame - 1) / frames + 0.5);
         (bitmap.framesHorizontal ? srcX : srcY) = offset;
     }
-    return BlitBitmapArea(bitmap.bitmap, dest, srcX, srcY, blend);
+    return BlitBitmapArea(image, PixelsOf(dest), srcX, srcY, blend);
 }
 
 bool IGraphics::CollectDirtyArea(PixelRect& dirtyArea) {
@@ -53,7 +66,7 @@ bool IGraphics::CollectDirtyArea(PixelRect& dirtyArea) {
     for (int i = 0; i < count; ++i) {
         IControl* control = controls.Get(i);
         if (control->NeedsRedraw()) {
-            dirtyArea = dirtyArea.Union(control->Rect());
+            dirtyArea = dirtyArea.Union(PixelsOf(control->Rect()));
             any = true;
         }
     }
