@@ -15,7 +15,7 @@ server=/usr/lib/wine/wineserver
 
 "$server" -k 2>/dev/null
 # Wine's services are started before CTest so they do not hold its output pipe open.
-xvfb-run -a -s "-screen 0 1400x800x24" sh -c '
+xvfb-run -a -s "-screen 0 2560x1440x24" sh -c '
   "$1" wineboot </dev/null >/dev/null 2>&1
   ctest --test-dir "$2" -L wine-gui --no-tests=error --timeout 300 --output-on-failure' \
   gui-tests "$root/tools/wine-run.sh" "$build"
