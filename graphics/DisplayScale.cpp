@@ -9,7 +9,7 @@ constexpr double kBaseDpi = 96.0;
 } // namespace
 
 double ScaleForDpi(double dotsPerInch) {
-    if (!(dotsPerInch > 0.0) || dotsPerInch > kBaseDpi * IGraphics::kMaxScale * 2.0)
+    if (!(dotsPerInch > 0.0))
         return 1.0;
     const double scale = dotsPerInch / kBaseDpi;
     if (scale < IGraphics::kMinScale)
