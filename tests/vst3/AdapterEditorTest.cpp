@@ -1,5 +1,6 @@
 // The adapter's editor side, in process: views, the host's frame and context menu, edit
 // gestures, and values mirrored into the editor from the audio path.
+#include "lice/LICE_SysBitmap.h"
 #include "tests/vst3/PluginTestHost.h"
 #include "tests/vst3/TestPlugVST3.h"
 #include "vst3/IPlugVST3View.h"
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 using namespace Steinberg;
@@ -195,5 +197,68 @@ TEST(AdapterEditor, EditGesturesAndMirroredValues) {
         EXPECT_EQ(plug.object->GetParam(TestPlugVST3::kGain)->value, 18.0);
         EXPECT_EQ(plug.object->parameterChanges, changesBefore);
         EXPECT_TRUE(plug.Editor()->mirrored.empty());
+    }
+}
+
+TEST(AdapterEditor, ContentScale) {
+    Plug plug(true);
+    IPtr<IPlugView> view = plug.View();
+    IPtr<IPlugViewContentScaleSupport> scaling =
+        queryInterfacePtr<IPlugViewContentScaleSupport>(view.get());
+    ASSERT_TRUE(scaling) << "the view does not take a scale factor";
+    IPtr<RecordingFrame> frame = IPtr<RecordingFrame>::adopt(new RecordingFrame);
+    const auto sizeIs = [](const ViewRect& r, int w, int h) {
+        return r.right - r.left == w && r.bottom - r.top == h;
+    };
+    ViewRect size;
+    int parent = 0;
+    {
+        SCOPED_TRACE("factors outside 1..4 change nothing");
+        for (float bad : {0.5f, 4.01f, -2.0f, std::numeric_limits<float>::quiet_NaN()})
+            EXPECT_EQ(scaling->setContentScaleFactor(bad), kResultFalse) << bad;
+        view->getSize(&size);
+        EXPECT_TRUE(sizeIs(size, 1156, 456));
+    }
+    {
+        SCOPED_TRACE("a factor before the frame and the attachment is asked for at attach");
+        EXPECT_EQ(scaling->setContentScaleFactor(1.5f), kResultOk);
+        view->getSize(&size);
+        EXPECT_TRUE(sizeIs(size, 1734, 684));
+        ViewRect offered(10, 10, 20, 20);
+        EXPECT_EQ(view->checkSizeConstraint(&offered), kResultOk);
+        EXPECT_TRUE(offered.left == 10 && sizeIs(offered, 1734, 684));
+        view->setFrame(frame.get());
+        EXPECT_EQ(view->attached(&parent, IPlugVST3View::kPlatformType), kResultOk);
+        ASSERT_EQ(frame->requests.size(), 1u);
+        EXPECT_TRUE(sizeIs(frame->requests[0], 1734, 684));
+        EXPECT_EQ(plug.object->editorResized, 1) << "the frame's onSize was not expected";
+        EXPECT_EQ(plug.Editor()->DrawingBitmap()->Width(), 1734);
+    }
+    {
+        SCOPED_TRACE("a new factor while open resizes at once");
+        EXPECT_EQ(scaling->setContentScaleFactor(2.0f), kResultOk);
+        ASSERT_EQ(frame->requests.size(), 2u);
+        EXPECT_TRUE(sizeIs(frame->requests[1], 2312, 912));
+        EXPECT_EQ(scaling->setContentScaleFactor(2.0f), kResultOk);
+        EXPECT_EQ(frame->requests.size(), 2u) << "the same factor asked for a resize";
+        view->removed();
+        view->setFrame(nullptr);
+    }
+    {
+        SCOPED_TRACE("without a host factor the system's scale counts; a host factor wins");
+        IPtr<IPlugView> second = plug.View();
+        plug.Editor()->SetScale(1.0);
+        plug.Editor()->systemScale = 1.25;
+        second->setFrame(frame.get());
+        EXPECT_EQ(second->attached(&parent, IPlugVST3View::kPlatformType), kResultOk);
+        ASSERT_EQ(frame->requests.size(), 3u);
+        EXPECT_TRUE(sizeIs(frame->requests[2], 1445, 570));
+        second->removed();
+        queryInterfacePtr<IPlugViewContentScaleSupport>(second.get())->setContentScaleFactor(1.0f);
+        EXPECT_EQ(second->attached(&parent, IPlugVST3View::kPlatformType), kResultOk);
+        second->getSize(&size);
+        EXPECT_TRUE(sizeIs(size, 1156, 456));
+        second->removed();
+        second->setFrame(nullptr);
     }
 }
