@@ -11,6 +11,11 @@ SharedStore<int, LICE_IBitmap>& TheStore() {
     return store;
 }
 
+SharedStore<BitmapCache::ScaledKey, LICE_IBitmap>& TheScaledStore() {
+    static SharedStore<BitmapCache::ScaledKey, LICE_IBitmap> store;
+    return store;
+}
+
 } // namespace
 
 namespace BitmapCache {
@@ -23,6 +28,16 @@ LICE_IBitmap* Add(int id, LICE_IBitmap* bitmap) {
     if (!bitmap)
         return nullptr;
     return TheStore().Add(id, bitmap);
+}
+
+LICE_IBitmap* FindScaled(const ScaledKey& key) {
+    return TheScaledStore().Find(key);
+}
+
+LICE_IBitmap* AddScaled(const ScaledKey& key, LICE_IBitmap* bitmap) {
+    if (!bitmap)
+        return nullptr;
+    return TheScaledStore().Add(key, bitmap);
 }
 
 } // namespace BitmapCache

@@ -16,4 +16,18 @@ LICE_IBitmap* Find(int id);
 // shares one copy.
 LICE_IBitmap* Add(int id, LICE_IBitmap* bitmap);
 
+// The strips drawn at other scales, beside the 1x images: one per 1x bitmap (a bitmap of this
+// cache), frame layout and scale, found and added by the same rules.
+struct ScaledKey {
+    const LICE_IBitmap* image;
+    int frameCount;
+    bool framesHorizontal;
+    double scale;
+
+    bool operator==(const ScaledKey&) const = default;
+};
+
+LICE_IBitmap* FindScaled(const ScaledKey& key);
+LICE_IBitmap* AddScaled(const ScaledKey& key, LICE_IBitmap* bitmap);
+
 } // namespace BitmapCache

@@ -3,7 +3,9 @@
 #include "core/IPlugBase.h"
 #include "graphics/BitmapCache.h"
 #include "graphics/IBitmapControl.h"
+#include "graphics/ResourceImage.h"
 #include "graphics/ScaledBitmap.h"
+#include "lice/DecodePngMemory.h"
 #include "lice/LICE_MemBitmap.h"
 #include "lice/LICE_SysBitmap.h"
 
@@ -133,16 +135,23 @@ const char* IGraphics::DrawingApiName() {
 }
 
 FrameBitmap IGraphics::LoadFrameBitmap(int id, const char* name, int frameCount) {
+    FrameBitmap result;
+    result.id = id;
+    result.frameCount = frameCount > 1 ? frameCount : 1;
+    result.framesHorizontal = false;
     LICE_IBitmap* bitmap = BitmapCache::Find(id);
+    // A module image not decoded yet is only sized from its header here: it is decoded when
+    // something first draws it (BitmapAtScale), so a plug-in without an open editor inflates
+    // nothing.
+    if (!bitmap && name && HasPngExtension(name) &&
+        ResourceImageSize(id, result.width, result.height))
+        return result;
     // Decoding happens outside the cache lock; a concurrent decode of the same id loses.
     if (!bitmap)
         bitmap = BitmapCache::Add(id, LoadResourceImage(id, name));
-    FrameBitmap result;
     result.bitmap = bitmap;
     result.width = bitmap ? bitmap->Width() : 0;
     result.height = bitmap ? bitmap->Height() : 0;
-    result.frameCount = frameCount > 1 ? frameCount : 1;
-    result.framesHorizontal = false;
     return result;
 }
 

@@ -34,18 +34,13 @@ bool IGraphics::BlitBitmapArea(LICE_IBitmap* bitmap, const PixelRect& dest, int 
 
 bool IGraphics::DrawBitmapFrame(const FrameBitmap& bitmap, const PixelRect& dest, int frame,
                                 const Blend* blend) {
-    // At a scale other than 1 the strip drawn is the one made for that scale, whose frames
-    // are the scaled frame size; the frame offsets follow from its own size.
-    LICE_IBitmap* image = bitmap.bitmap;
-    int width = bitmap.width;
-    int height = bitmap.height;
-    if (scale != 1.0) {
-        image = BitmapAtScale(bitmap, scale);
-        if (!image)
-            return true;
-        width = image->Width();
-        height = image->Height();
-    }
+    // The strip drawn is the one made for the scale, whose frames are the scaled frame size;
+    // at a scale other than 1 the frame offsets follow from its own size.
+    LICE_IBitmap* image = BitmapAtScale(bitmap, scale);
+    if (!image)
+        return true;
+    const int width = scale == 1.0 ? bitmap.width : image->Width();
+    const int height = scale == 1.0 ? bitmap.height : image->Height();
     int srcX = 0;
     int srcY = 0;
     const int frames = bitmap.Frames();

@@ -1,6 +1,7 @@
 #include "graphics/ResourceImage.h"
 
 #include "lice/DecodePngMemory.h"
+#include "lice/PngImageSize.h"
 #include "resources/EmbeddedImages.h"
 
 namespace {
@@ -18,4 +19,14 @@ LICE_IBitmap* LoadResourceImage(int id, const char* name) {
     if (!image || !image->data || image->size < kSmallestImage)
         return nullptr;
     return DecodePngMemory(image->data, image->size);
+}
+
+bool ResourceImageSize(int id, int& width, int& height) {
+    const EmbeddedImage* image = FindEmbeddedImage(id & 0xFFFF);
+    return image && image->data && PngImageSize(image->data, image->size, width, height);
+}
+
+LICE_IBitmap* LoadModuleImage(int id) {
+    const EmbeddedImage* image = FindEmbeddedImage(id & 0xFFFF);
+    return image ? LoadResourceImage(id, image->name) : nullptr;
 }

@@ -1,5 +1,6 @@
 # The editor's images as the module carries them: resource id, then the file
-# name the editor asks for (relative to the repository root).
+# name the editor asks for (relative to the repository root). The same image
+# drawn at twice the size has the id + 1000.
 set(SORVEL_IMAGE_TABLE
   101 resources/img/BG.png
   102 resources/img/BY.png
@@ -35,4 +36,38 @@ set(SORVEL_IMAGE_TABLE
   132 resources/img/OUTR.png
   133 resources/img/OVER.png
   134 resources/img/DRV.png
+  1101 resources/img/2x/BG.png
+  1102 resources/img/2x/BY.png
+  1103 resources/img/2x/HFREQL.png
+  1104 resources/img/2x/HFREQR.png
+  1105 resources/img/2x/HGAINL.png
+  1106 resources/img/2x/HGAINR.png
+  1107 resources/img/2x/LCUTL.png
+  1108 resources/img/2x/LCUTR.png
+  1109 resources/img/2x/LFREQL.png
+  1110 resources/img/2x/LFREQR.png
+  1111 resources/img/2x/LGAINL.png
+  1112 resources/img/2x/LGAINR.png
+  1113 resources/img/2x/LINK.png
+  1114 resources/img/2x/MFREQ1L.png
+  1115 resources/img/2x/MFREQ1R.png
+  1116 resources/img/2x/MFREQ2L.png
+  1117 resources/img/2x/MFREQ2R.png
+  1118 resources/img/2x/MFREQ3L.png
+  1119 resources/img/2x/MFREQ3R.png
+  1120 resources/img/2x/MFREQ4L.png
+  1121 resources/img/2x/MFREQ4R.png
+  1122 resources/img/2x/MGAIN1L.png
+  1123 resources/img/2x/MGAIN1R.png
+  1124 resources/img/2x/MGAIN2L.png
+  1125 resources/img/2x/MGAIN2R.png
+  1126 resources/img/2x/MGAIN3L.png
+  1127 resources/img/2x/MGAIN3R.png
+  1128 resources/img/2x/MGAIN4L.png
+  1129 resources/img/2x/MGAIN4R.png
+  1130 resources/img/2x/MS.png
+  1131 resources/img/2x/OUTL.png
+  1132 resources/img/2x/OUTR.png
+  1133 resources/img/2x/OVER.png
+  1134 resources/img/2x/DRV.png
 )

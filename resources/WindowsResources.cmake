@@ -1,6 +1,7 @@
-# Windows: the images become resources 101-134 of type "PNG" in every program and module that
-# links sorvel_resources, compiled once by windres from a resource script generated from the
-# image table. The lookup (EmbeddedImageTableWin.cpp) reads them through the module's handle.
+# Windows: the images become resources of type "PNG" (101-134, their 2x artwork 1101-1134) in
+# every program and module that links sorvel_resources, compiled once by windres from a resource
+# script generated from the image table. The lookup (EmbeddedImageTableWin.cpp) reads them
+# through the module's handle.
 set(script ${generated_dir}/SorvelImages.rc)
 set(resource_object ${generated_dir}/SorvelImages.res.obj)
 set(statements "")

@@ -2,6 +2,7 @@
 
 #include "engine/SorvelEditorLayout.h"
 #include "engine/SorvelParameters.h"
+#include "graphics/BitmapCache.h"
 #include "graphics/IBitmapControl.h"
 #include "graphics/IKnobMultiControl.h"
 #include "graphics/ISwitchControl.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -48,6 +50,15 @@ bool ShownBy(IControl* control, Shown& shown) {
     return false;
 }
 
+// The module's 2x artwork for image `id`, decoded once for this test.
+LICE_IBitmap* DoubleSizeArtwork(int id) {
+    static std::map<int, std::unique_ptr<LICE_IBitmap>> decoded;
+    std::unique_ptr<LICE_IBitmap>& image = decoded[id];
+    if (!image)
+        image.reset(LoadResourceImage(id + kDoubleSizeIdOffset, "2x.png"));
+    return image.get();
+}
+
 // The editor as the blit rules compose it: each control's frame for its value, back to front,
 // from the 1x artwork at 1x positions or the 2x artwork at doubled positions.
 void Compose(IGraphics& graphics, LICE_MemBitmap& expected, int scale) {
@@ -56,7 +67,8 @@ void Compose(IGraphics& graphics, LICE_MemBitmap& expected, int scale) {
         Shown shown;
         if (!ShownBy(control, shown))
             continue;
-        LICE_IBitmap* image = scale == 1 ? shown.bitmap.bitmap : BitmapAtScale(shown.bitmap, 2);
+        LICE_IBitmap* image = scale == 1 ? BitmapAtScale(shown.bitmap, 1.0)
+                                         : DoubleSizeArtwork(shown.bitmap.id);
         ASSERT_NE(image, nullptr) << "control " << i;
         ASSERT_EQ(image->Height(), shown.bitmap.height * scale) << "control " << i;
         const int n = shown.bitmap.frameCount;
@@ -141,7 +153,7 @@ TEST(SorvelLayout, BuildsThe35ControlsInTheirPlaces) {
         }
         Shown shown;
         ASSERT_TRUE(ShownBy(control, shown));
-        EXPECT_NE(shown.bitmap.bitmap, nullptr) << "every image is in the module";
+        EXPECT_NE(BitmapAtScale(shown.bitmap, 1.0), nullptr) << "every image is in the module";
     }
     EXPECT_EQ(switches, 18);
     EXPECT_EQ(knobs, 15);
@@ -172,7 +184,8 @@ TEST(SorvelLayout, BuildsThe35ControlsInTheirPlaces) {
     for (int i = 0; i <= 33; ++i) {
         Shown a, b;
         ASSERT_TRUE(ShownBy(graphics->GetControl(i), a) && ShownBy(second->GetControl(i), b));
-        EXPECT_EQ(a.bitmap.bitmap, b.bitmap.bitmap) << "control " << i << ": decoded once, shared";
+        EXPECT_EQ(BitmapAtScale(a.bitmap, 1.0), BitmapAtScale(b.bitmap, 1.0))
+            << "control " << i << ": decoded once, shared";
     }
 }
 
@@ -193,4 +206,23 @@ TEST(SorvelLayout, DrawsAtAnyScaleInTheScaledSize) {
     ASSERT_TRUE(graphics->CollectDirtyArea(dirty)) << "a new scale redraws everything";
     EXPECT_TRUE(dirty.left == 0 && dirty.top == 0 && dirty.right >= 1734 && dirty.bottom >= 684);
     EXPECT_EQ(graphics->LayoutCoordinate(1733), 1155);
+}
+
+TEST(SorvelLayout, ImagesAreDecodedWhenTheEditorFirstDraws) {
+    const auto decodedImages = [] {
+        int count = 0;
+        for (int id = 101; id <= 134; ++id)
+            count += BitmapCache::Find(id) != nullptr;
+        return count;
+    };
+    if (decodedImages() != 0)
+        GTEST_SKIP() << "an earlier test of this process drew the editor (ctest runs it alone)";
+    auto plug = MakeSorvelPlug();
+    IGraphics* graphics = BuildSorvelEditor(plug.get());
+    plug->AttachEditor(graphics);
+    EXPECT_EQ(decodedImages(), 0) << "an instance without a drawn editor decoded images";
+    EXPECT_EQ(graphics->GetControl(2)->Rect(), (PixelRect{0, 429, 150, 454}))
+        << "sized from the image's header";
+    graphics->RedrawArea(PixelRect{0, 0, 1156, 456});
+    EXPECT_EQ(decodedImages(), 34);
 }

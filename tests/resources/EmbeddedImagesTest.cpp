@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -46,8 +47,16 @@ bool FramesEqual(const DecodedImage& image, int frameHeight, int a, int b) {
     return std::memcmp(&image.rgba[frameBytes * a], &image.rgba[frameBytes * b], frameBytes) == 0;
 }
 
+// The 2x artwork of image N: id N + 1000, the same file name in the 2x folder.
+constexpr int kDoubleSizeOffset = 1000;
+
+std::string DoubleSizeName(const char* name) {
+    std::string path = name;
+    return path.insert(path.rfind('/') + 1, "2x/");
+}
+
 TEST(EmbeddedImages, EveryEditorImageIsFoundByIdWithItsName) {
-    EXPECT_EQ(EmbeddedImageCount(), int(std::size(kEditorImages)));
+    EXPECT_EQ(EmbeddedImageCount(), 2 * int(std::size(kEditorImages)));
     for (const ExpectedImage& expected : kEditorImages) {
         SCOPED_TRACE(expected.name);
         const EmbeddedImage* image = FindEmbeddedImage(expected.id);
@@ -55,6 +64,9 @@ TEST(EmbeddedImages, EveryEditorImageIsFoundByIdWithItsName) {
         EXPECT_EQ(image->id, expected.id);
         EXPECT_STREQ(image->name, expected.name);
         EXPECT_GT(image->size, 8u);
+        const EmbeddedImage* doubled = FindEmbeddedImage(expected.id + kDoubleSizeOffset);
+        ASSERT_NE(doubled, nullptr) << "no 2x artwork";
+        EXPECT_EQ(doubled->name, DoubleSizeName(expected.name));
     }
     for (int i = 0; i < EmbeddedImageCount(); ++i) {
         const EmbeddedImage* image = EmbeddedImageAt(i);
@@ -80,6 +92,10 @@ TEST(EmbeddedImages, EveryImageDecodesAsEightBitRgbaOfItsSize) {
         EXPECT_EQ(image.width, expected.width);
         EXPECT_EQ(image.height, expected.height);
         EXPECT_EQ(image.height % expected.frames, 0) << "frames are not of equal height";
+        const DecodedImage doubled = DecodeEmbedded(expected.id + kDoubleSizeOffset);
+        EXPECT_EQ(doubled.colourType, PNG_COLOR_TYPE_RGB_ALPHA);
+        EXPECT_EQ(doubled.width, 2 * expected.width) << "2x artwork";
+        EXPECT_EQ(doubled.height, 2 * expected.height) << "2x artwork";
     }
 }
 

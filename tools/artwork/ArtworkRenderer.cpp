@@ -30,11 +30,14 @@ bool PaintFrame(cairo_t* cr, const ControlArt& art, int frame) {
 
 } // namespace
 
-bool RenderArtwork(const ControlArt& art, RgbaImage& out) {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, art.frameWidth,
-                                                          art.frameHeight * art.frames);
+bool RenderArtwork(const ControlArt& art, RgbaImage& out, int scale) {
+    cairo_surface_t* surface = cairo_image_surface_create(
+        CAIRO_FORMAT_ARGB32, art.frameWidth * scale, art.frameHeight * art.frames * scale);
     cairo_t* cr = cairo_create(surface);
     bool ok = true;
+    // At scale 1 no transformation is set, so those pixels are exactly as before.
+    if (scale != 1)
+        cairo_scale(cr, scale, scale);
     for (int frame = 0; frame < art.frames; ++frame) {
         cairo_save(cr);
         cairo_translate(cr, 0, double(frame) * art.frameHeight);

@@ -1,5 +1,6 @@
-# Regenerates the artwork into WORK_DIR and fails unless every file matches
-# REFERENCE_DIR byte for byte and neither folder has a file the other lacks.
+# Regenerates the artwork into WORK_DIR and fails unless every file, at 1x and
+# in the 2x folder, matches REFERENCE_DIR byte for byte and neither folder has a
+# file the other lacks.
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 execute_process(COMMAND "${GENERATOR}" --out "${WORK_DIR}" RESULT_VARIABLE status)
@@ -7,24 +8,28 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "sorvel_artwork --out failed (${status})")
 endif()
 
-file(GLOB generated RELATIVE "${WORK_DIR}" "${WORK_DIR}/*.png")
-file(GLOB committed RELATIVE "${REFERENCE_DIR}" "${REFERENCE_DIR}/*.png")
-list(SORT generated)
-list(SORT committed)
-if(NOT generated STREQUAL committed)
-  message(FATAL_ERROR "image sets differ\n generated: ${generated}\n committed: ${committed}")
-endif()
-
-set(differing "")
-foreach(name IN LISTS generated)
-  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
-    "${WORK_DIR}/${name}" "${REFERENCE_DIR}/${name}" RESULT_VARIABLE same)
-  if(NOT same EQUAL 0)
-    list(APPEND differing ${name})
+set(count 0)
+foreach(set_folder "" "2x/")
+  file(GLOB generated RELATIVE "${WORK_DIR}" "${WORK_DIR}/${set_folder}*.png")
+  file(GLOB committed RELATIVE "${REFERENCE_DIR}" "${REFERENCE_DIR}/${set_folder}*.png")
+  list(SORT generated)
+  list(SORT committed)
+  if(NOT generated STREQUAL committed)
+    message(FATAL_ERROR "image sets differ\n generated: ${generated}\n committed: ${committed}")
   endif()
+
+  set(differing "")
+  foreach(name IN LISTS generated)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files
+      "${WORK_DIR}/${name}" "${REFERENCE_DIR}/${name}" RESULT_VARIABLE same)
+    if(NOT same EQUAL 0)
+      list(APPEND differing ${name})
+    endif()
+  endforeach()
+  if(differing)
+    message(FATAL_ERROR "regenerated images differ from resources/img: ${differing}")
+  endif()
+  list(LENGTH generated in_set)
+  math(EXPR count "${count} + ${in_set}")
 endforeach()
-if(differing)
-  message(FATAL_ERROR "regenerated images differ from resources/img: ${differing}")
-endif()
-list(LENGTH generated count)
 message(STATUS "${count} images reproduced byte for byte")

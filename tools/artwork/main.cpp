@@ -1,7 +1,8 @@
 // Regenerates the editor's images, or a contact sheet of the composed editor
 // for review.
 //
-//   sorvel_artwork --out DIR               writes every image as DIR/<name>.png
+//   sorvel_artwork --out DIR               writes every image as DIR/<name>.png and,
+//                                          drawn at twice the size, DIR/2x/<name>.png
 //   sorvel_artwork --contact-sheet FILE    writes the editor at values 0, 0.5, 1
 
 #include "tools/artwork/ArtworkRenderer.h"
@@ -11,7 +12,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -29,15 +32,28 @@ bool Save(const artwork::RgbaImage& image, const std::string& path) {
     return true;
 }
 
+// The scales drawn, each into its own folder below the output folder.
+struct ScaleSet {
+    int scale;
+    const char* subfolder;
+};
+constexpr ScaleSet kScaleSets[] = {{1, ""}, {2, "/2x"}};
+
 int WriteAll(const std::string& folder) {
-    for (const artwork::ControlArt& art : artwork::AllArtwork()) {
-        artwork::RgbaImage image;
-        if (!artwork::RenderArtwork(art, image)) {
-            std::fprintf(stderr, "sorvel_artwork: cannot draw %s\n", art.stem);
-            return 1;
+    for (const ScaleSet& set : kScaleSets) {
+        const std::string target = folder + set.subfolder;
+        std::error_code error;
+        std::filesystem::create_directories(target, error);
+        for (const artwork::ControlArt& art : artwork::AllArtwork()) {
+            artwork::RgbaImage image;
+            if (!artwork::RenderArtwork(art, image, set.scale)) {
+                std::fprintf(stderr, "sorvel_artwork: cannot draw %s at %dx\n", art.stem,
+                             set.scale);
+                return 1;
+            }
+            if (!Save(image, target + "/" + art.stem + ".png"))
+                return 1;
         }
-        if (!Save(image, folder + "/" + art.stem + ".png"))
-            return 1;
     }
     return 0;
 }
