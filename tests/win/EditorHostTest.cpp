@@ -6,7 +6,6 @@
 #include "tools/plughost/editor/PngFile.h"
 #include "tools/plughost/editor/win/EditorSession.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -38,9 +37,11 @@ class WinEditorHostTest : public EditorHostFixture<EditorSession> {
     std::string TakeCalls() { return DescribeCalls(EditorHostFixture::TakeCalls()); }
 };
 
-TEST_F(WinEditorHostTest, ShowsTheDrawingAndTakesGestures) {
-    EXPECT_EQ(session.EditorWidth(), 1156);
-    EXPECT_EQ(session.EditorHeight(), 456);
+// At scale 2: a window twice the size, the same gestures at doubled places, the same edits.
+using WinEditorGestures = AtScale<WinEditorHostTest>;
+INSTANTIATE_TEST_SUITE_P(Scales, WinEditorGestures, testing::Values(1.0, 2.0));
+TEST_P(WinEditorGestures, ShowsTheDrawingAndTakesGestures) {
+    EXPECT_EQ(session.EditorSize(), std::make_pair(int(1156 * scale), int(456 * scale)));
     {
         SCOPED_TRACE("the first screen");
         ExpectScreenMatchesValues();
@@ -116,49 +117,13 @@ TEST_F(WinEditorHostTest, OpensAndClosesAHundredTimesAndSurvivesThePluginGoing) 
     EXPECT_TRUE(session.RunFor(200)) << "a tick after the plug-in went";
 }
 
-// The same gestures with the host's factor 2: the window is twice the size and shows the
-// drawing at 2; input at the doubled positions makes the same edits.
-class WinEditorHostTestAtTwice : public WinEditorHostTest {
-  protected:
-    void SetUp() override {
-        scale = 2.0;
-        WinEditorHostTest::SetUp();
-    }
-};
-
-TEST_F(WinEditorHostTestAtTwice, ShowsTheDrawingAtTwoAndTakesTheSameGestures) {
-    EXPECT_EQ(session.EditorWidth(), 2312);
-    EXPECT_EQ(session.EditorHeight(), 912);
-    ExpectScreenMatchesValues();
-    const double gainBefore = HostValue(kHighGainL);
-    const double driveBefore = HostValue(kDrive);
-    Play(EditorAction::Click, kMsControl);
-    Play(EditorAction::Wheel, kHighGainLControl, 0, 0, 1);
-    Play(EditorAction::Drag, kDriveControl, 0, -40);
-    const std::string edits = TakeCalls();
-    const int height = SorvelControlSpot(kDriveControl).height;
-    EXPECT_NEAR(HostValue(kDrive), driveBefore + 40.0 / (4.0 * height), 1e-9) << edits;
-    EXPECT_EQ(HostValue(kMidSide), 0.0) << edits;
-    EXPECT_NEAR(HostValue(kHighGainL), gainBefore + 0.01, 1e-9) << edits;
-    ExpectScreenMatchesValues();
-}
-
-// tools/wine-gui-tests.sh runs this once more with the prefix's DPI at 192
-// (SORVEL_WINE_DPI=192): without a host factor the view takes the system's scale.
-class WinEditorAtSystemDpi : public WinEditorHostTest {
-  protected:
-    void SetUp() override {
-        const char* dpi = std::getenv("SORVEL_WINE_DPI");
-        if (!dpi)
-            GTEST_SKIP() << "the prefix's DPI is left alone: run through tools/wine-gui-tests.sh";
-        WinEditorHostTest::SetUp(); // no factor from the host
-        scale = std::atoi(dpi) / 96.0;
-    }
-};
-
-TEST_F(WinEditorAtSystemDpi, OpensAtTheSystemsScale) {
-    EXPECT_EQ(session.EditorWidth(), int(std::lround(1156 * scale)));
-    EXPECT_EQ(session.EditorHeight(), int(std::lround(456 * scale)));
+// With no host factor the view takes the system's scale (the prefix's DPI, wine-gui-tests.sh).
+TEST_F(WinEditorHostTest, OpensAtTheSystemsDpi) {
+    const char* dpi = std::getenv("SORVEL_WINE_DPI");
+    if (!dpi)
+        GTEST_SKIP() << "the prefix's DPI is left alone: run through tools/wine-gui-tests.sh";
+    scale = std::atoi(dpi) / 96.0;
+    EXPECT_EQ(session.EditorSize(), std::make_pair(int(1156 * scale), int(456 * scale)));
     ExpectScreenMatchesValues();
 }
 

@@ -39,8 +39,7 @@ template <class Session> class EditorHostFixture : public testing::Test {
     // The SetUp of each system, once it knows there is a display.
     void OpenEditor() {
         std::string error;
-        if (scale != 1.0)
-            session.SetContentScale(scale);
+        session.SetContentScale(scale != 1.0 ? scale : 0.0); // 0: the host gives none
         ASSERT_TRUE(session.LoadPlugin(SORVEL_BUNDLE, error)) << error;
         ASSERT_TRUE(session.OpenEditor(error)) << error;
         session.RunFor(300);
@@ -82,4 +81,14 @@ template <class Session> class EditorHostFixture : public testing::Test {
     double scale = 1.0;
     Session session;
     std::vector<HandlerCall> allCalls;
+};
+
+// A host test at the display scale of its parameter, given by the host before attaching.
+template <class HostTest>
+class AtScale : public HostTest, public testing::WithParamInterface<double> {
+  protected:
+    void SetUp() override {
+        this->scale = GetParam();
+        HostTest::SetUp();
+    }
 };

@@ -63,61 +63,6 @@ class EditorHostTest : public EditorHostFixture<EditorSession> {
         EXPECT_EQ(plughost::editor::ToolWindow::ErrorCount(), errorsAtStart) << "X errors";
     }
 
-    // A switch, a selector, a drag and a wheel turn: the same edits at every scale.
-    void PlayEveryGesture() {
-        {
-            SCOPED_TRACE("the MS switch: on by default, a click turns it off");
-            Play(EditorAction::Click, kMsControl);
-            ExpectEdits(TakeCalls(), {{HandlerCall::beginEdit, kMidSide, 0},
-                                      {HandlerCall::performEdit, kMidSide, 0.0},
-                                      {HandlerCall::endEdit, kMidSide, 0}});
-            ExpectScreenMatchesValues();
-        }
-        {
-            SCOPED_TRACE("a three-position selector, clicked twice");
-            Play(EditorAction::Click, kHighFreqLControl);
-            Play(EditorAction::Click, kHighFreqLControl);
-            ExpectEdits(TakeCalls(), {{HandlerCall::beginEdit, kHighFreqL, 0},
-                                      {HandlerCall::performEdit, kHighFreqL, 0.5},
-                                      {HandlerCall::endEdit, kHighFreqL, 0},
-                                      {HandlerCall::beginEdit, kHighFreqL, 0},
-                                      {HandlerCall::performEdit, kHighFreqL, 1.0},
-                                      {HandlerCall::endEdit, kHighFreqL, 0}});
-            ExpectScreenMatchesValues();
-        }
-        {
-            SCOPED_TRACE("the drive knob dragged up 40 pixels: one gesture, rising to 40 / (4 h)");
-            const double before = HostValue(kDrive);
-            Play(EditorAction::Drag, kDriveControl, 0, -40);
-            const std::vector<HandlerCall> calls = TakeCalls();
-            ASSERT_GE(calls.size(), 3u) << DescribeCalls(calls);
-            EXPECT_EQ(calls.front().kind, HandlerCall::beginEdit);
-            EXPECT_EQ(calls.back().kind, HandlerCall::endEdit);
-            double last = before;
-            for (size_t i = 1; i + 1 < calls.size(); ++i) {
-                EXPECT_EQ(calls[i].kind, HandlerCall::performEdit) << DescribeCalls(calls);
-                EXPECT_EQ(calls[i].id, unsigned(kDrive));
-                EXPECT_GT(calls[i].value, last) << DescribeCalls(calls);
-                last = calls[i].value;
-            }
-            const int height = SorvelControlSpot(kDriveControl).height;
-            EXPECT_NEAR(last, before + 40.0 / (4.0 * height), 1e-9);
-            ExpectScreenMatchesValues();
-        }
-        {
-            SCOPED_TRACE("two wheel notches up over a gain knob: a gesture each, 0.01 apiece");
-            const double before = HostValue(kHighGainL);
-            Play(EditorAction::Wheel, kHighGainLControl, 0, 0, 2);
-            ExpectEdits(TakeCalls(), {{HandlerCall::beginEdit, kHighGainL, 0},
-                                      {HandlerCall::performEdit, kHighGainL, before + 0.01},
-                                      {HandlerCall::endEdit, kHighGainL, 0},
-                                      {HandlerCall::beginEdit, kHighGainL, 0},
-                                      {HandlerCall::performEdit, kHighGainL, before + 0.02},
-                                      {HandlerCall::endEdit, kHighGainL, 0}});
-            ExpectScreenMatchesValues();
-        }
-    }
-
     int errorsAtStart = 0;
 };
 
@@ -131,25 +76,62 @@ TEST_F(EditorHostTest, ShowsWhatTheGraphicsLibraryDraws) {
     ExpectScreenMatchesValues();
 }
 
-TEST_F(EditorHostTest, GesturesReachTheHostAndTheScreen) {
-    PlayEveryGesture();
-}
-
-// The host gives factor 2 before attaching: the window is twice the size, shows the drawing at
-// 2, and input at the doubled positions and distances makes the same edits.
-class EditorHostTestAtTwice : public EditorHostTest {
-  protected:
-    void SetUp() override {
-        scale = 2.0;
-        EditorHostTest::SetUp();
+// At scale 2: a window twice the size, the same gestures at doubled places, the same edits.
+using EditorHostGestures = AtScale<EditorHostTest>;
+INSTANTIATE_TEST_SUITE_P(Scales, EditorHostGestures, testing::Values(1.0, 2.0));
+TEST_P(EditorHostGestures, GesturesReachTheHostAndTheScreen) {
+    EXPECT_EQ(session.EditorSize(), std::make_pair(int(1156 * scale), int(456 * scale)));
+    {
+        SCOPED_TRACE("the MS switch: on by default, a click turns it off");
+        Play(EditorAction::Click, kMsControl);
+        ExpectEdits(TakeCalls(), {{HandlerCall::beginEdit, kMidSide, 0},
+                                  {HandlerCall::performEdit, kMidSide, 0.0},
+                                  {HandlerCall::endEdit, kMidSide, 0}});
+        ExpectScreenMatchesValues();
     }
-};
-
-TEST_F(EditorHostTestAtTwice, ShowsTheDrawingAtTwoAndTakesTheSameGestures) {
-    EXPECT_EQ(session.EditorWidth(), 2312);
-    EXPECT_EQ(session.EditorHeight(), 912);
-    ExpectScreenMatchesValues();
-    PlayEveryGesture();
+    {
+        SCOPED_TRACE("a three-position selector, clicked twice");
+        Play(EditorAction::Click, kHighFreqLControl);
+        Play(EditorAction::Click, kHighFreqLControl);
+        ExpectEdits(TakeCalls(), {{HandlerCall::beginEdit, kHighFreqL, 0},
+                                  {HandlerCall::performEdit, kHighFreqL, 0.5},
+                                  {HandlerCall::endEdit, kHighFreqL, 0},
+                                  {HandlerCall::beginEdit, kHighFreqL, 0},
+                                  {HandlerCall::performEdit, kHighFreqL, 1.0},
+                                  {HandlerCall::endEdit, kHighFreqL, 0}});
+        ExpectScreenMatchesValues();
+    }
+    {
+        SCOPED_TRACE("the drive knob dragged up 40 pixels: one gesture, rising to 40 / (4 h)");
+        const double before = HostValue(kDrive);
+        Play(EditorAction::Drag, kDriveControl, 0, -40);
+        const std::vector<HandlerCall> calls = TakeCalls();
+        ASSERT_GE(calls.size(), 3u) << DescribeCalls(calls);
+        EXPECT_EQ(calls.front().kind, HandlerCall::beginEdit);
+        EXPECT_EQ(calls.back().kind, HandlerCall::endEdit);
+        double last = before;
+        for (size_t i = 1; i + 1 < calls.size(); ++i) {
+            EXPECT_EQ(calls[i].kind, HandlerCall::performEdit) << DescribeCalls(calls);
+            EXPECT_EQ(calls[i].id, unsigned(kDrive));
+            EXPECT_GT(calls[i].value, last) << DescribeCalls(calls);
+            last = calls[i].value;
+        }
+        const int height = SorvelControlSpot(kDriveControl).height;
+        EXPECT_NEAR(last, before + 40.0 / (4.0 * height), 1e-9);
+        ExpectScreenMatchesValues();
+    }
+    {
+        SCOPED_TRACE("two wheel notches up over a gain knob: a gesture each, 0.01 apiece");
+        const double before = HostValue(kHighGainL);
+        Play(EditorAction::Wheel, kHighGainLControl, 0, 0, 2);
+        ExpectEdits(TakeCalls(), {{HandlerCall::beginEdit, kHighGainL, 0},
+                                  {HandlerCall::performEdit, kHighGainL, before + 0.01},
+                                  {HandlerCall::endEdit, kHighGainL, 0},
+                                  {HandlerCall::beginEdit, kHighGainL, 0},
+                                  {HandlerCall::performEdit, kHighGainL, before + 0.02},
+                                  {HandlerCall::endEdit, kHighGainL, 0}});
+        ExpectScreenMatchesValues();
+    }
 }
 
 TEST_F(EditorHostTest, OpensAndClosesAHundredTimes) {

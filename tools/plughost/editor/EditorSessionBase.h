@@ -6,6 +6,7 @@
 #include "vst3/sdk/IPtr.h"
 
 #include <string>
+#include <utility>
 
 namespace plughost::editor {
 
@@ -38,6 +39,7 @@ class EditorSessionBase {
     bool EditorOpen() const { return view.get() != nullptr; }
     int EditorWidth() const { return editorWidth; }
     int EditorHeight() const { return editorHeight; }
+    std::pair<int, int> EditorSize() const { return {editorWidth, editorHeight}; }
     // What the editor left behind when it was closed (the platform's session says what).
     int AbandonedHandlers() const { return abandoned; }
     EffectInstance& Effect() { return effect; }
