@@ -1,10 +1,11 @@
 // Prints one line per decoded PNG: its size and a digest of its pixels. Built for Linux and for
 // Windows, whose two outputs must be identical (compare_png_digests.sh): the Windows build
 // decodes with its own cross-built libpng and zlib and reads the artwork from its resources.
-// Covered: every artwork image, a picture of every colour type and depth the decoder handles
-// (whole and without its end chunk), and the PNG files named on the command line.
-// Usage: png_digest [file.png ...]
+// Covered: every artwork image (the 2x set also resampled as the editor scales it), a picture of
+// every colour type and depth the decoder handles (whole and without its end chunk), and the PNG
+// files named on the command line. Usage: png_digest [file.png ...]
 #include "lice/DecodePngMemory.h"
+#include "lice/LICE_Resample.h"
 #include "resources/EmbeddedImages.h"
 #include "tests/lice/TestPng.h"
 
@@ -18,12 +19,7 @@
 
 namespace {
 
-void PrintDecoded(const std::string& label, const void* bytes, size_t length) {
-    std::unique_ptr<LICE_MemBitmap> bitmap(DecodePngMemory(bytes, length));
-    if (!bitmap) {
-        std::printf("%s refused\n", label.c_str());
-        return;
-    }
+void PrintPixels(const std::string& label, LICE_MemBitmap* bitmap) {
     uint64_t digest = 14695981039346656037ull; // FNV-1a over the visible pixels, row by row
     for (int y = 0; y < bitmap->Height(); ++y) {
         const auto* row = reinterpret_cast<const uint8_t*>(bitmap->Bits() + y * bitmap->RowSpan());
@@ -32,6 +28,31 @@ void PrintDecoded(const std::string& label, const void* bytes, size_t length) {
     }
     std::printf("%s %dx%d %016llx\n", label.c_str(), bitmap->Width(), bitmap->Height(),
                 static_cast<unsigned long long>(digest));
+}
+
+// The editor scales its 2x artwork for other display factors: those pixels must match too.
+void PrintResampled(const std::string& label, LICE_MemBitmap* bitmap) {
+    for (int eighths : {5, 6, 12}) { // the 2x artwork at 1.25, 1.5 and 3
+        LICE_MemBitmap scaled((bitmap->Width() * eighths + 4) / 8,
+                              (bitmap->Height() * eighths + 4) / 8);
+        const bool made = LICE_Resample(&scaled, 0, 0, scaled.Width(), scaled.Height(), bitmap,
+                                        LICE_Rect{0, 0, bitmap->Width(), bitmap->Height()});
+        const std::string scaledLabel = label + " at " + std::to_string(eighths) + "/8";
+        made ? PrintPixels(scaledLabel, &scaled)
+             : (void)std::printf("%s refused\n", scaledLabel.c_str());
+    }
+}
+
+void PrintDecoded(const std::string& label, const void* bytes, size_t length,
+                  bool resampled = false) {
+    std::unique_ptr<LICE_MemBitmap> bitmap(DecodePngMemory(bytes, length));
+    if (!bitmap) {
+        std::printf("%s refused\n", label.c_str());
+        return;
+    }
+    PrintPixels(label, bitmap.get());
+    if (resampled)
+        PrintResampled(label, bitmap.get());
 }
 
 PngPicture Picture(int colourType, int bitDepth, int channels, bool interlaced) {
@@ -76,7 +97,8 @@ std::vector<PngPicture> Pictures() {
 int main(int argc, char** argv) {
     for (int i = 0; i < EmbeddedImageCount(); ++i) {
         const EmbeddedImage* image = EmbeddedImageAt(i);
-        PrintDecoded("image " + std::to_string(image->id), image->data, image->size);
+        PrintDecoded("image " + std::to_string(image->id), image->data, image->size,
+                     image->id > 1000);
     }
     const std::vector<PngPicture> pictures = Pictures();
     for (size_t i = 0; i < pictures.size(); ++i) {

@@ -50,11 +50,6 @@ bool FramesEqual(const DecodedImage& image, int frameHeight, int a, int b) {
 // The 2x artwork of image N: id N + 1000, the same file name in the 2x folder.
 constexpr int kDoubleSizeOffset = 1000;
 
-std::string DoubleSizeName(const char* name) {
-    std::string path = name;
-    return path.insert(path.rfind('/') + 1, "2x/");
-}
-
 TEST(EmbeddedImages, EveryEditorImageIsFoundByIdWithItsName) {
     EXPECT_EQ(EmbeddedImageCount(), 2 * int(std::size(kEditorImages)));
     for (const ExpectedImage& expected : kEditorImages) {
@@ -66,7 +61,7 @@ TEST(EmbeddedImages, EveryEditorImageIsFoundByIdWithItsName) {
         EXPECT_GT(image->size, 8u);
         const EmbeddedImage* doubled = FindEmbeddedImage(expected.id + kDoubleSizeOffset);
         ASSERT_NE(doubled, nullptr) << "no 2x artwork";
-        EXPECT_EQ(doubled->name, DoubleSizeName(expected.name));
+        EXPECT_EQ(doubled->name, std::string(expected.name).insert(sizeof "resources/img", "2x/"));
     }
     for (int i = 0; i < EmbeddedImageCount(); ++i) {
         const EmbeddedImage* image = EmbeddedImageAt(i);
