@@ -3,7 +3,6 @@
 #include "graphics/win/IGraphicsWin.h"
 
 #include "graphics/ScaledBitmap.h"
-
 #include "graphics/win/WideText.h"
 #include "graphics/win/WindowsHeaders.h"
 
