@@ -62,8 +62,47 @@ void IGraphics::MirrorIntoControls(int paramIdx, double normalised) {
 
 void IGraphics::CreateDrawingBitmaps() {
     DeleteBitmaps();
-    drawingBitmap = new LICE_SysBitmap(width, height);
+    drawingBitmap = new LICE_SysBitmap(WindowWidth(), WindowHeight());
     scratchBitmap = new LICE_MemBitmap;
+}
+
+bool IGraphics::SetScale(double newScale) {
+    if (!(newScale >= kMinScale && newScale <= kMaxScale))
+        return false;
+    if (newScale == scale)
+        return true;
+    scale = newScale;
+    if (drawingBitmap)
+        CreateDrawingBitmaps();
+    for (int i = 0; i < controls.Count(); ++i)
+        controls.Get(i)->MarkChanged(false);
+    WindowScaleChanged();
+    return true;
+}
+
+int IGraphics::WindowWidth() const {
+    return ScaledLength(width, scale);
+}
+
+int IGraphics::WindowHeight() const {
+    return ScaledLength(height, scale);
+}
+
+PixelRect IGraphics::PixelsOf(const PixelRect& rect) const {
+    if (scale == 1.0 || rect.IsEmpty())
+        return rect;
+    // Position and size are scaled alike, so a control's pixels are the same wherever it sits.
+    const int left = ScaledLength(rect.left, scale);
+    const int top = ScaledLength(rect.top, scale);
+    return PixelRect{left, top, left + ScaledLength(rect.Width(), scale),
+                     top + ScaledLength(rect.Height(), scale)};
+}
+
+int IGraphics::LayoutCoordinate(int pixel) const {
+    if (scale == 1.0)
+        return pixel;
+    // Pixel p belongs to layout point u when round(u * scale) <= p < round((u + 1) * scale).
+    return static_cast<int>(std::floor((pixel + 0.5) / scale));
 }
 
 void IGraphics::DeleteBitmaps() {
@@ -84,7 +123,7 @@ void IGraphics::ResizeEditor(int newWidth, int newHeight) {
     DeleteBitmaps();
     CreateDrawingBitmaps();
     if (plug)
-        plug->ResizeEditorWindow(newWidth, newHeight);
+        plug->ResizeEditorWindow(WindowWidth(), WindowHeight());
 }
 
 bool IGraphics::IsWindowOpen() {

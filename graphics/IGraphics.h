@@ -86,6 +86,12 @@ class IGraphics : public IEditorLink {
     // timers and input (Linux: a VST 3 Steinberg::Linux::IRunLoop); none to forget it. A
     // layer that keeps it adds its own reference. Given before OpenWindow. Ignored by default.
     virtual void SetHostEventLoop(void* hostEventLoop) { (void)hostEventLoop; }
+    // The display scale the system asks for when the host gives none, read for the host's
+    // window `parent` (1 where the system says nothing). Called before OpenWindow.
+    virtual double SystemScale(void* parent) {
+        (void)parent;
+        return 1.0;
+    }
 
     // Building the editor.
     // A module image is only sized here, from its file's header; it is decoded when first drawn
@@ -101,13 +107,31 @@ class IGraphics : public IEditorLink {
     // Takes ownership of the control offered keys that hit no other control.
     void SetKeyHandler(IControl* control);
 
-    // Drawing.
+    // The display scale. The layout (control rectangles, hit areas, input routing) stays in 1x
+    // units; the drawing bitmap and the window are `Scale()` times larger, and this is where
+    // the two meet. Factors outside 1..4 are refused; a change recreates the drawing bitmap,
+    // marks every control for redrawing and lets the window layer take the new size.
+    static constexpr double kMinScale = 1.0;
+    static constexpr double kMaxScale = 4.0;
+    bool SetScale(double newScale);
+    double Scale() const { return scale; }
+    // The window's size in pixels at the current scale.
+    int WindowWidth() const;
+    int WindowHeight() const;
+    // Where the layout rectangle `rect` is drawn, in pixels of the drawing bitmap.
+    PixelRect PixelsOf(const PixelRect& rect) const;
+    // The layout coordinate of window pixel `pixel`: the point whose drawn pixels hold it.
+    int LayoutCoordinate(int pixel) const;
+
+    // Drawing. `RedrawArea` and `BlitBitmapArea` take pixels of the drawing bitmap;
+    // `DrawBitmapFrame` takes the layout rectangle the frame fills.
     bool RedrawArea(const PixelRect& rect);
     bool BlitBitmapArea(LICE_IBitmap* bitmap, const PixelRect& dest, int srcX, int srcY,
                         const Blend* blend = nullptr);
     // `frame` counts from 1.
     bool DrawBitmapFrame(const FrameBitmap& bitmap, const PixelRect& dest, int frame,
                          const Blend* blend = nullptr);
+    // In pixels of the drawing bitmap.
     bool CollectDirtyArea(PixelRect& dirtyArea);
 
     // Text.
@@ -150,6 +174,9 @@ class IGraphics : public IEditorLink {
     void EnableTooltips(bool on) { tooltipsEnabled = on; }
 
   protected:
+    // The scale changed (the drawing bitmap already has its new size): an open window takes
+    // the new size and draws everything.
+    virtual void WindowScaleChanged() {}
     // Direct and first-linked bindings of every control to `paramIdx` take `normalised`.
     void MirrorIntoControls(int paramIdx, double normalised);
     // Takes the plug-in lock, when there is a plug-in, around a change of the control list.
@@ -168,6 +195,7 @@ class IGraphics : public IEditorLink {
     int32_t width;
     int32_t height;
     int32_t frameRate;
+    double scale = 1.0;
     int32_t capturedControl = -1;
     int32_t mouseOverControl = -1;
     int32_t lastMouseX = 0;

@@ -1,6 +1,7 @@
 #include "graphics/IGraphics.h"
 
 #include "core/IPlugBase.h"
+#include "graphics/ScaledBitmap.h"
 
 // A parameter control holds the capture exactly while its host gesture is open: capturing
 // begins the gesture and every way of losing the capture ends it, so the host always sees
@@ -29,8 +30,8 @@ void IGraphics::HandleMouseDown(int x, int y, const MouseMods& mods) {
     IControl* control = controls.Get(index);
     const int paramIdx = control->ParamIdx();
     if (plug && plug->GetFormatCode() == kFormatVst3 && mods.right && paramIdx >= 0) {
-        // The host shows its own parameter menu; the control is not told.
-        plug->PopupHostParamMenu(paramIdx, x, y);
+        // The host shows its own parameter menu, in the view's pixels; the control is not told.
+        plug->PopupHostParamMenu(paramIdx, ScaledLength(x, scale), ScaledLength(y, scale));
         return;
     }
     capturedControl = index;

@@ -1,9 +1,12 @@
 #include "graphics/IGraphics.h"
 
 #include "graphics/FontCache.h"
+#include "graphics/ScaledBitmap.h"
 #include "graphics/StyleFont.h"
 #include "lice/LICE_CachedFont.h"
 #include "lice/LICE_SysBitmap.h"
+
+#include <cmath>
 
 bool IGraphics::MeasureText(TextStyle& style, const char* text, PixelRect& rect) {
     return RenderText(style, text, rect, true);
@@ -12,7 +15,16 @@ bool IGraphics::MeasureText(TextStyle& style, const char* text, PixelRect& rect)
 bool IGraphics::RenderText(TextStyle& style, const char* text, PixelRect& rect, bool measure) {
     if (!text || !text[0])
         return true;
-    LICE_CachedFont* font = style.cachedFont ? style.cachedFont : CachedFontFor(style);
+    LICE_CachedFont* font = nullptr;
+    if (scale == 1.0) {
+        font = style.cachedFont ? style.cachedFont : CachedFontFor(style);
+    } else {
+        // The style keeps its own font for scale 1; the scaled size has its own cache entry.
+        TextStyle scaled = style;
+        scaled.size = ScaledLength(style.size, scale);
+        scaled.cachedFont = nullptr;
+        font = CachedFontFor(scaled);
+    }
     if (!font)
         return false;
     font->SetTextColour(style.colour.Packed());
@@ -25,14 +37,20 @@ bool IGraphics::RenderText(TextStyle& style, const char* text, PixelRect& rect, 
         flags |= LICE_CachedFont::DrawRight;
 
     if (!measure) {
-        LICE_Rect area{rect.left, rect.top, rect.right, rect.bottom};
+        const PixelRect pixels = PixelsOf(rect);
+        LICE_Rect area{pixels.left, pixels.top, pixels.right, pixels.bottom};
         font->DrawText(drawingBitmap, text, -1, &area, flags);
         return true;
     }
     LICE_Rect measured{0, 0, 0, 0};
     font->DrawText(nullptr, text, -1, &measured, flags | LICE_CachedFont::DrawMeasureOnly);
-    const int w = measured.right - measured.left;
-    const int h = measured.bottom - measured.top;
+    // Measured in pixels; the caller lays out in 1x units.
+    int w = measured.right - measured.left;
+    int h = measured.bottom - measured.top;
+    if (scale != 1.0) {
+        w = static_cast<int>(std::ceil(w / scale));
+        h = static_cast<int>(std::ceil(h / scale));
+    }
     rect.bottom = rect.top + h;
     if (style.align == AlignCentre) {
         rect.left = static_cast<int>((rect.left + rect.right) * 0.5) - w / 2;

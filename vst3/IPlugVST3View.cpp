@@ -50,6 +50,8 @@ tresult PLUGIN_API IPlugVST3View::attached(void* parent, FIDString type)
 {
     IGraphics* editor = Editor();
     if (!editor || !parent) return kResultFalse;
+    const double scaleBefore = editor->Scale();
+    if (IsPlatformType(type) && !hostScaled) editor->SetScale(editor->SystemScale(parent));
     if (IsPlatformType(type)) {
 #if !SMTG_OS_WINDOWS
         // Linux editors run only when the host's loop calls them; the frame offers that loop.
@@ -64,6 +66,9 @@ tresult PLUGIN_API IPlugVST3View::attached(void* parent, FIDString type)
     }
     opened = true;
     plug->EditorOpened();
+    // A host may size its window from getSize before it gives the factor, or the system's
+    // scale may differ from what getSize said: either way the frame hears the size now.
+    if (editor->Scale() != 1.0 || editor->Scale() != scaleBefore) RequestEditorSize();
     return kResultOk;
 }
 
@@ -87,8 +92,48 @@ tresult PLUGIN_API IPlugVST3View::getSize(ViewRect* size)
     IGraphics* editor = Editor();
     if (!editor) return kResultFalse;
     if (!size) return kInvalidArgument;
-    *size = ViewRect(0, 0, editor->Width(), editor->Height());
+    *size = ViewRect(0, 0, editor->WindowWidth(), editor->WindowHeight());
     return kResultOk;
+}
+
+tresult PLUGIN_API IPlugVST3View::checkSizeConstraint(ViewRect* size)
+{
+    IGraphics* editor = Editor();
+    if (!editor) return kResultFalse;
+    if (!size) return kInvalidArgument;
+    size->right = size->left + editor->WindowWidth();
+    size->bottom = size->top + editor->WindowHeight();
+    return kResultOk;
+}
+
+tresult PLUGIN_API IPlugVST3View::setContentScaleFactor(ScaleFactor factor)
+{
+    if (!(factor >= IGraphics::kMinScale && factor <= IGraphics::kMaxScale)) return kResultFalse;
+    hostScaled = true;
+    IGraphics* editor = Editor();
+    if (!editor) return kResultOk;
+    const double before = editor->Scale();
+    editor->SetScale(factor);
+    // Before attach the frame is asked once the view is attached.
+    if (opened && editor->Scale() != before) RequestEditorSize();
+    return kResultOk;
+}
+
+void IPlugVST3View::RequestEditorSize()
+{
+    IGraphics* editor = Editor();
+    IPlugFrame* frame = getFrame();
+    if (!editor || !frame) return;
+    expectingResize = true;
+    ViewRect size(0, 0, editor->WindowWidth(), editor->WindowHeight());
+    frame->resizeView(this, &size);
+}
+
+tresult PLUGIN_API IPlugVST3View::queryInterface(const TUID iid, void** obj)
+{
+    if (obj && iidEqual(iid, IPlugViewContentScaleSupport::iid))
+        return answer<IPlugViewContentScaleSupport>(this, obj);
+    return CPluginView::queryInterface(iid, obj);
 }
 
 tresult PLUGIN_API IPlugVST3View::onSize(ViewRect* newSize)

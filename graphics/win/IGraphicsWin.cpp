@@ -1,6 +1,7 @@
 #include "graphics/win/IGraphicsWin.h"
 
 #include "core/IPlugBase.h"
+#include "graphics/DisplayScale.h"
 #include "graphics/ResourceImage.h"
 #include "graphics/win/DesktopFolders.h"
 #include "graphics/win/WideText.h"
@@ -67,8 +68,8 @@ void* IGraphicsWin::OpenWindow(void* parent) {
     parentWindow = parent;
     int x = 0;
     int y = 0;
-    int w = width;
-    int h = height;
+    int w = WindowWidth();
+    int h = WindowHeight();
     if (window) {
         // A second open replaces the window at the place and size the first one had.
         const RECT r = RectInParent(Hwnd(window), Hwnd(parent));
@@ -165,9 +166,11 @@ bool IGraphicsWin::PresentToWindow(const PixelRect& rect) {
 void IGraphicsWin::ResizeEditor(int newWidth, int newHeight) {
     if (newWidth == width && newHeight == height)
         return;
-    const int dw = newWidth - width;
-    const int dh = newHeight - height;
+    const int widthBefore = WindowWidth();
+    const int heightBefore = WindowHeight();
     IGraphics::ResizeEditor(newWidth, newHeight);
+    const int dw = WindowWidth() - widthBefore;
+    const int dh = WindowHeight() - heightBefore;
     if (!window)
         return;
     constexpr UINT kKeepPlace = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
@@ -186,8 +189,32 @@ void IGraphicsWin::ResizeEditor(int newWidth, int newHeight) {
         if (HWND grandparent = GetParent(parent))
             grow(grandparent);
     }
-    RECT area{0, 0, newWidth, newHeight};
+    RECT area{0, 0, WindowWidth(), WindowHeight()};
     InvalidateRect(Hwnd(window), &area, FALSE);
+}
+
+void IGraphicsWin::WindowScaleChanged() {
+    if (!window)
+        return;
+    SetWindowPos(Hwnd(window), nullptr, 0, 0, WindowWidth(), WindowHeight(),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(Hwnd(window), nullptr, FALSE);
+}
+
+double IGraphicsWin::SystemScale(void* parent) {
+    // GetDpiForWindow came with Windows 10 (1607); older systems have one DPI for the screen.
+    using DpiForWindow = UINT(WINAPI*)(HWND);
+    static const auto dpiForWindow = reinterpret_cast<DpiForWindow>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (dpiForWindow && parent)
+        if (const UINT dpi = dpiForWindow(Hwnd(parent)))
+            return ScaleForDpi(dpi);
+    HDC dc = GetDC(Hwnd(parent));
+    if (!dc)
+        return 1.0;
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+    ReleaseDC(Hwnd(parent), dc);
+    return ScaleForDpi(dpi);
 }
 
 void* IGraphicsWin::FindHostTopWindow() {

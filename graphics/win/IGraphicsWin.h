@@ -52,6 +52,8 @@ class IGraphicsWin : public IGraphics {
     void RestoreMouseCursor() override;
     void UnusedHook27() override {}
     LICE_IBitmap* LoadResourceImage(int id, const char* name) override;
+    // The DPI of the host's window over 96.
+    double SystemScale(void* parent) override;
 
     // The window procedure's work for this editor's window, and the entry procedure's for its
     // entry box. Called only by those procedures.
@@ -64,6 +66,9 @@ class IGraphicsWin : public IGraphics {
 
     void* EntryWindow() const { return entryWindow; }
     const TextEntry& Entry() const { return entry; }
+
+  protected:
+    void WindowScaleChanged() override;
 
   private:
     void TimerTick();

@@ -2,6 +2,7 @@
 // text-entry state; the editor's timer applies or discards it.
 #include "graphics/win/IGraphicsWin.h"
 
+#include "graphics/ScaledBitmap.h"
 #include "graphics/win/WideText.h"
 #include "graphics/win/WindowsHeaders.h"
 
@@ -24,10 +25,13 @@ LRESULT CALLBACK EntryBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM
 
 } // namespace
 
-void IGraphicsWin::OpenTextEntry(IControl* control, const TextStyle& style, const PixelRect& rect,
-                                 const char* initialText, ICoreParameter* parameter) {
+void IGraphicsWin::OpenTextEntry(IControl* control, const TextStyle& style,
+                                 const PixelRect& layoutRect, const char* initialText,
+                                 ICoreParameter* parameter) {
     if (!control || entry.IsOpen() || !window)
         return;
+    // The box sits over the control as drawn, its text at the drawing's scale.
+    const PixelRect rect = PixelsOf(layoutRect);
     DWORD alignment = ES_CENTER;
     if (style.align == AlignLeft)
         alignment = ES_LEFT;
@@ -42,10 +46,10 @@ void IGraphicsWin::OpenTextEntry(IControl* control, const TextStyle& style, cons
         return;
     entry.Open(control, parameter);
     const std::wstring face = WideOf(style.faceName);
-    HFONT font =
-        CreateFontW(style.size, 0, 0, 0, style.style == TextBold ? FW_BOLD : FW_DONTCARE,
-                    style.style == TextItalic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
+    HFONT font = CreateFontW(
+        ScaledLength(style.size, Scale()), 0, 0, 0, style.style == TextBold ? FW_BOLD : FW_DONTCARE,
+        style.style == TextItalic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
     if (font)
         SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     entryFont = font;

@@ -50,8 +50,9 @@ intptr_t IGraphicsWin::HandleMessage(unsigned int message, uintptr_t wParam, int
         if (message != WM_PAINT && message != WM_CTLCOLOREDIT)
             return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    const int x = PositionX(lParam);
-    const int y = PositionY(lParam);
+    // Messages give window pixels; the routing takes layout coordinates.
+    const int x = LayoutCoordinate(PositionX(lParam));
+    const int y = LayoutCoordinate(PositionY(lParam));
     switch (message) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -152,7 +153,9 @@ intptr_t IGraphicsWin::HandleMessage(unsigned int message, uintptr_t wParam, int
         const int notches = WheelNotches(wParam);
         // Less than a notch turns nothing, and asks the host for no gesture.
         if (notches != 0)
-            HandleWheel(x - r.left, y - r.top, ModsFromKeyState(wParam, AltDown()), notches);
+            HandleWheel(LayoutCoordinate(PositionX(lParam) - r.left),
+                        LayoutCoordinate(PositionY(lParam) - r.top),
+                        ModsFromKeyState(wParam, AltDown()), notches);
         return 0;
     }
     case WM_MOUSEHOVER:
@@ -186,7 +189,7 @@ void IGraphicsWin::HandleKeyDown(unsigned int message, uintptr_t wParam, intptr_
         POINT p{};
         GetCursorPos(&p);
         ScreenToClient(Hwnd(window), &p);
-        if (HandleKey(p.x, p.y, code))
+        if (HandleKey(LayoutCoordinate(p.x), LayoutCoordinate(p.y), code))
             return;
     }
     // Keys no control takes belong to the host: its shortcuts keep working over the editor.

@@ -49,7 +49,8 @@ IPopupMenu* IGraphicsWin::PopupMenuAt(IPopupMenu& menu, const PixelRect& rect) {
     if (!native)
         return nullptr;
     BuildNativeMenu(native, menu, 0);
-    POINT corner{rect.left, rect.bottom};
+    const PixelRect drawn = PixelsOf(rect);
+    POINT corner{drawn.left, drawn.bottom};
     ClientToScreen(hwnd, &corner);
     TrackPopupMenu(native, TPM_LEFTALIGN | TPM_LEFTBUTTON, corner.x, corner.y, 0, hwnd, nullptr);
     // The choice arrives as a posted command; item 0 is a command of its own, so "nothing

@@ -6,6 +6,7 @@
 #include "graphics/x11/UrlOpener.h"
 #include "graphics/x11/X11EmbeddedWindow.h"
 #include "graphics/x11/X11ErrorTrap.h"
+#include "graphics/x11/XftDpi.h"
 #include "lice/LICE_SysBitmap.h"
 #include "vst3/ModuleInfo.h"
 #include "vst3/sdk/IRunLoop.h"
@@ -36,7 +37,7 @@ void* IGraphicsX11::OpenWindow(void* parent) {
         CloseWindow();
     }
     const Window parentId = static_cast<Window>(reinterpret_cast<uintptr_t>(parent));
-    if (!window->Open(parentId, x, y, width, height))
+    if (!window->Open(parentId, x, y, WindowWidth(), WindowHeight()))
         return nullptr;
     captured = false;
     reportsLeave = false;
@@ -169,8 +170,20 @@ void IGraphicsX11::ResizeEditor(int newWidth, int newHeight) {
     IGraphics::ResizeEditor(newWidth, newHeight);
     if (!window->IsOpen())
         return;
-    window->Resize(newWidth, newHeight);
-    RedrawArea(PixelRect{0, 0, newWidth, newHeight});
+    window->Resize(WindowWidth(), WindowHeight());
+    RedrawArea(PixelRect{0, 0, WindowWidth(), WindowHeight()});
+}
+
+void IGraphicsX11::WindowScaleChanged() {
+    if (!window->IsOpen())
+        return;
+    X11ErrorTrap trap(window->Connection());
+    window->Resize(WindowWidth(), WindowHeight());
+    RedrawArea(PixelRect{0, 0, WindowWidth(), WindowHeight()});
+}
+
+double IGraphicsX11::SystemScale(void*) {
+    return XftDpiScale();
 }
 
 // Without a toolkit there is no dialog, menu or edit box to show: each of these reports what

@@ -50,6 +50,8 @@ class IGraphicsX11 : public IGraphics {
     LICE_IBitmap* LoadResourceImage(int id, const char* name) override;
     // A Steinberg::Linux::IRunLoop, or none.
     void SetHostEventLoop(void* hostEventLoop) override;
+    // Xft.dpi of the display's resource database over 96.
+    double SystemScale(void* parent) override;
 
     // Handles every event the connection has ready, then redraws what they exposed.
     void ProcessPendingEvents();
@@ -58,6 +60,9 @@ class IGraphicsX11 : public IGraphics {
     // Whether the host's run loop accepted the timer and the descriptor handler.
     bool TimerRegistered() const { return timerRegistered; }
     bool EventHandlerRegistered() const { return eventHandlerRegistered; }
+
+  protected:
+    void WindowScaleChanged() override;
 
   private:
     // Reads and handles every event the connection has ready; `exposed` collects the areas

@@ -1,4 +1,5 @@
-// The editor window's X events, turned into the editor's input routing.
+// The editor window's X events, turned into the editor's input routing. Event positions are
+// window pixels; the routing takes layout coordinates.
 #include "graphics/x11/IGraphicsX11.h"
 
 #include "graphics/x11/X11EmbeddedWindow.h"
@@ -56,7 +57,8 @@ void IGraphicsX11::HandleButtonPress(const XEvent& event) {
     if (IsWheelButton(e.button)) {
         const int notches = WheelNotches(e.button);
         if (notches != 0)
-            HandleWheel(e.x, e.y, ModsFromState(e.state), notches);
+            HandleWheel(LayoutCoordinate(e.x), LayoutCoordinate(e.y), ModsFromState(e.state),
+                        notches);
         return;
     }
     if (e.button < Button1 || e.button > Button3)
@@ -65,11 +67,11 @@ void IGraphicsX11::HandleButtonPress(const XEvent& event) {
     const MouseMods mods = ModsForPress(e.state, e.button);
     if (doubleClick.Press(e.button, static_cast<uint32_t>(e.time), e.x, e.y)) {
         // The second press of a double click is not a press of its own.
-        captured = HandleDoubleClick(e.x, e.y, mods);
+        captured = HandleDoubleClick(LayoutCoordinate(e.x), LayoutCoordinate(e.y), mods);
         return;
     }
     captured = true;
-    HandleMouseDown(e.x, e.y, mods);
+    HandleMouseDown(LayoutCoordinate(e.x), LayoutCoordinate(e.y), mods);
 }
 
 void IGraphicsX11::HandleButtonRelease(const XEvent& event) {
@@ -78,7 +80,7 @@ void IGraphicsX11::HandleButtonRelease(const XEvent& event) {
     if (e.button != Button1 && e.button != Button3)
         return;
     captured = false;
-    HandleMouseUp(e.x, e.y, ModsForRelease(e.state, e.button));
+    HandleMouseUp(LayoutCoordinate(e.x), LayoutCoordinate(e.y), ModsForRelease(e.state, e.button));
 }
 
 void IGraphicsX11::HandleMotion(const XEvent& event) {
@@ -86,10 +88,10 @@ void IGraphicsX11::HandleMotion(const XEvent& event) {
     const MouseMods mods = ModsFromState(e.state);
     if (mods.left || mods.right) {
         if (captured)
-            HandleMouseDrag(e.x, e.y, mods);
+            HandleMouseDrag(LayoutCoordinate(e.x), LayoutCoordinate(e.y), mods);
         return;
     }
-    if (HandleMouseOver(e.x, e.y, mods))
+    if (HandleMouseOver(LayoutCoordinate(e.x), LayoutCoordinate(e.y), mods))
         reportsLeave = true;
 }
 
@@ -99,7 +101,7 @@ void IGraphicsX11::HandleKeyPress(const XEvent& event) {
     const KeyCode code = KeyCodeForKeysym(XLookupKeysym(&e, 0));
     // A key no control takes is left alone: it is not consumed.
     if (code != KeyNone)
-        HandleKey(e.x, e.y, code);
+        HandleKey(LayoutCoordinate(e.x), LayoutCoordinate(e.y), code);
 }
 
 void IGraphicsX11::HandleClientMessage(const XEvent& event) {

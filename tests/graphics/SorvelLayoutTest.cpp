@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -49,8 +50,10 @@ bool ShownBy(IControl* control, Shown& shown) {
     return false;
 }
 
-// The editor as the blit rules compose it: each control's frame for its value, back to front.
-void Compose(IGraphics& graphics, LICE_MemBitmap& expected) {
+// The editor as the blit rules compose it: each control's frame for its value, back to front;
+// at scale 2 from the module's 2x artwork at doubled positions.
+void Compose(IGraphics& graphics, LICE_MemBitmap& expected, int scale) {
+    static std::map<int, std::unique_ptr<LICE_IBitmap>> doubled; // decoded once
     for (int i = 0; i < graphics.NControls(); ++i) {
         IControl* control = graphics.GetControl(i);
         Shown shown;
@@ -58,10 +61,19 @@ void Compose(IGraphics& graphics, LICE_MemBitmap& expected) {
             continue;
         const int n = shown.bitmap.frameCount;
         const int frame = n <= 1 ? 1 : 1 + static_cast<int>(0.5 + control->GetValue() * (n - 1));
-        const int top = static_cast<int>(double(shown.bitmap.height) * (frame - 1) / n + 0.5);
-        const LICE_Rect source{0, top, shown.bitmap.width, top + shown.bitmap.FrameHeight()};
-        BlitBitmap(&expected, BitmapAtScale(shown.bitmap, 1.0), control->Rect().left,
-                   control->Rect().top, &source, 1.0f, shown.mode);
+        LICE_IBitmap* image = BitmapAtScale(shown.bitmap, 1.0);
+        if (scale == 2) {
+            std::unique_ptr<LICE_IBitmap>& art = doubled[shown.bitmap.id];
+            if (!art)
+                art.reset(LoadResourceImage(shown.bitmap.id + kDoubleSizeIdOffset, "2x.png"));
+            image = art.get();
+        }
+        const int height = shown.bitmap.height * scale;
+        const int top = static_cast<int>(double(height) * (frame - 1) / n + 0.5);
+        const LICE_Rect source{0, top, shown.bitmap.width * scale,
+                               top + shown.bitmap.FrameHeight() * scale};
+        BlitBitmap(&expected, image, control->Rect().left * scale, control->Rect().top * scale,
+                   &source, 1.0f, shown.mode);
     }
 }
 
@@ -145,12 +157,17 @@ TEST(SorvelLayout, BuildsThe35ControlsInTheirPlaces) {
     }
 }
 
-TEST(SorvelLayout, DrawsEveryControlsFrameOverTheBackground) {
+class SorvelLayoutAtScale : public testing::TestWithParam<int> {};
+INSTANTIATE_TEST_SUITE_P(Scales, SorvelLayoutAtScale, testing::Values(1, 2));
+
+TEST_P(SorvelLayoutAtScale, DrawsEveryControlsFrameOverTheBackground) {
+    const int scale = GetParam();
     auto plug = MakeSorvelPlug();
     IGraphics* graphics = BuildSorvelEditor(plug.get());
     plug->AttachEditor(graphics);
-    const PixelRect whole{0, 0, 1156, 456};
-    LICE_MemBitmap expected(1156, 456);
+    ASSERT_TRUE(graphics->SetScale(scale));
+    const PixelRect whole{0, 0, 1156 * scale, 456 * scale};
+    LICE_MemBitmap expected(1156 * scale, 456 * scale);
 
     struct State {
         const char* name;
@@ -168,9 +185,17 @@ TEST(SorvelLayout, DrawsEveryControlsFrameOverTheBackground) {
         for (int i = 0; i < plug->NParams(); ++i)
             graphics->ParameterChangedInCore(i, state.plain(*plug->GetParam(i), i), false);
         graphics->RedrawArea(whole);
-        Compose(*graphics, expected);
+        Compose(*graphics, expected, scale);
         EXPECT_TRUE(SamePixels(*graphics->DrawingBitmap(), expected));
     }
+}
+
+TEST(SorvelLayout, DrawsAtOneAndAHalfIn1734By684) {
+    std::unique_ptr<IGraphics> graphics(BuildSorvelEditor(nullptr));
+    ASSERT_TRUE(graphics->SetScale(1.5));
+    graphics->CreateDrawingBitmaps();
+    EXPECT_EQ(graphics->DrawingBitmap()->Width(), 1734);
+    EXPECT_EQ(graphics->DrawingBitmap()->Height(), 684);
 }
 
 TEST(SorvelLayout, ImagesAreDecodedWhenTheEditorFirstDraws) {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 using namespace Steinberg;
@@ -196,4 +197,39 @@ TEST(AdapterEditor, EditGesturesAndMirroredValues) {
         EXPECT_EQ(plug.object->parameterChanges, changesBefore);
         EXPECT_TRUE(plug.Editor()->mirrored.empty());
     }
+}
+
+TEST(AdapterEditor, ContentScale) {
+    Plug plug(true);
+    IPtr<IPlugView> view = plug.View();
+    auto scaling = queryInterfacePtr<IPlugViewContentScaleSupport>(view.get());
+    ASSERT_TRUE(scaling) << "the view does not take a scale factor";
+    auto frame = IPtr<RecordingFrame>::adopt(new RecordingFrame);
+    const auto sized = [](const ViewRect& r) {
+        return std::make_pair(r.getWidth(), r.getHeight());
+    };
+    for (float bad : {0.5f, 4.01f, std::numeric_limits<float>::quiet_NaN()})
+        EXPECT_EQ(scaling->setContentScaleFactor(bad), kResultFalse) << bad;
+    // Some hosts give the factor before the frame and the attachment: the frame hears at attach.
+    EXPECT_EQ(scaling->setContentScaleFactor(1.5f), kResultOk);
+    ViewRect offered(10, 10, 20, 20);
+    EXPECT_EQ(view->checkSizeConstraint(&offered), kResultOk);
+    EXPECT_EQ(sized(offered), std::make_pair(1734, 684));
+    view->setFrame(frame.get());
+    int parent = 0;
+    view->attached(&parent, IPlugVST3View::kPlatformType);
+    EXPECT_EQ(scaling->setContentScaleFactor(2.0f), kResultOk);
+    scaling->setContentScaleFactor(2.0f); // no change, no request
+    view->removed();
+    // Without a host factor the system's scale counts.
+    plug.Editor()->SetScale(1.0);
+    plug.Editor()->systemScale = 1.25;
+    IPtr<IPlugView> second = plug.View();
+    second->setFrame(frame.get());
+    second->attached(&parent, IPlugVST3View::kPlatformType);
+    second->removed();
+    ASSERT_EQ(frame->requests.size(), 3u) << "at attach, for the new factor, at attach";
+    EXPECT_EQ(sized(frame->requests[0]), std::make_pair(1734, 684));
+    EXPECT_EQ(sized(frame->requests[1]), std::make_pair(2312, 912));
+    EXPECT_EQ(sized(frame->requests[2]), std::make_pair(1445, 570));
 }

@@ -48,12 +48,14 @@ class TestPlugEditor : public IGraphicsHeadless {
         return windowFails ? nullptr : parent;
     }
     void CloseWindow() override { ++closed; }
+    double SystemScale(void*) override { return systemScale; }
     void ParameterChangedInCore(int index, double value, bool normalised) override {
         IGraphicsHeadless::ParameterChangedInCore(index, value, normalised);
         mirrored.push_back({index, value, normalised});
     }
 
     bool windowFails = false;
+    double systemScale = 1.0;
     std::vector<void*> openedWith;
     int closed = 0;
     std::vector<Mirror> mirrored;

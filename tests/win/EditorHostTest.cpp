@@ -7,6 +7,7 @@
 #include "tools/plughost/editor/win/EditorSession.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <vector>
 
@@ -36,9 +37,11 @@ class WinEditorHostTest : public EditorHostFixture<EditorSession> {
     std::string TakeCalls() { return DescribeCalls(EditorHostFixture::TakeCalls()); }
 };
 
-TEST_F(WinEditorHostTest, ShowsTheDrawingAndTakesGestures) {
-    EXPECT_EQ(session.EditorWidth(), 1156);
-    EXPECT_EQ(session.EditorHeight(), 456);
+// At scale 2: a window twice the size, the same gestures at doubled places, the same edits.
+using WinEditorGestures = AtScale<WinEditorHostTest>;
+INSTANTIATE_TEST_SUITE_P(Scales, WinEditorGestures, testing::Values(1.0, 2.0));
+TEST_P(WinEditorGestures, ShowsTheDrawingAndTakesGestures) {
+    EXPECT_EQ(session.EditorSize(), std::make_pair(int(1156 * scale), int(456 * scale)));
     {
         SCOPED_TRACE("the first screen");
         ExpectScreenMatchesValues();
@@ -112,6 +115,16 @@ TEST_F(WinEditorHostTest, OpensAndClosesAHundredTimesAndSurvivesThePluginGoing) 
     session.DestroyPluginWithEditorOpen();
     EXPECT_EQ(session.EditorWindow(), nullptr) << "the editor's window outlived it";
     EXPECT_TRUE(session.RunFor(200)) << "a tick after the plug-in went";
+}
+
+// With no host factor the view takes the system's scale (the prefix's DPI, wine-gui-tests.sh).
+TEST_F(WinEditorHostTest, OpensAtTheSystemsDpi) {
+    const char* dpi = std::getenv("SORVEL_WINE_DPI");
+    if (!dpi)
+        GTEST_SKIP() << "the prefix's DPI is left alone: run through tools/wine-gui-tests.sh";
+    scale = std::atoi(dpi) / 96.0;
+    EXPECT_EQ(session.EditorSize(), std::make_pair(int(1156 * scale), int(456 * scale)));
+    ExpectScreenMatchesValues();
 }
 
 TEST(WinEditorCommand, PlaysAClickPrintsTheEditsAndWritesTheScreenshot) {

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -29,7 +30,7 @@ inline std::string DescribeCalls(const std::vector<Steinberg::Hosting::HandlerCa
 }
 
 // The product's bundle, loaded through its entry points, its editor open in the tool's window
-// and played on as a user would.
+// at the display scale `scale` and played on as a user would, at the scaled window's pixels.
 template <class Session> class EditorHostFixture : public testing::Test {
   protected:
     using EditorAction = plughost::editor::EditorAction;
@@ -38,6 +39,7 @@ template <class Session> class EditorHostFixture : public testing::Test {
     // The SetUp of each system, once it knows there is a display.
     void OpenEditor() {
         std::string error;
+        session.SetContentScale(scale != 1.0 ? scale : 0.0); // 0: the host gives none
         ASSERT_TRUE(session.LoadPlugin(SORVEL_BUNDLE, error)) << error;
         ASSERT_TRUE(session.OpenEditor(error)) << error;
         session.RunFor(300);
@@ -49,7 +51,8 @@ template <class Session> class EditorHostFixture : public testing::Test {
 
     void Play(EditorAction::Kind kind, int control, int dx = 0, int dy = 0, int notches = 0) {
         const ControlSpot spot = SorvelControlSpot(control);
-        EditorAction action{kind, spot.x, spot.y, dx, dy, notches};
+        const auto pixels = [this](int length) { return int(std::lround(length * scale)); };
+        EditorAction action{kind, pixels(spot.x), pixels(spot.y), pixels(dx), pixels(dy), notches};
         std::string error;
         ASSERT_TRUE(session.Perform(action, error)) << error;
     }
@@ -69,11 +72,23 @@ template <class Session> class EditorHostFixture : public testing::Test {
         plughost::editor::RgbImage shot;
         std::string error;
         ASSERT_TRUE(session.Capture(shot, error)) << error;
-        EXPECT_EQ(DescribeDifference(
-                      shot, DrawSorvelEditor(HostValues(session.Effect().Controller(), allCalls))),
-                  "");
+        EXPECT_EQ(
+            DescribeDifference(
+                shot, DrawSorvelEditor(HostValues(session.Effect().Controller(), allCalls), scale)),
+            "");
     }
 
+    double scale = 1.0;
     Session session;
     std::vector<HandlerCall> allCalls;
+};
+
+// A host test at the display scale of its parameter, given by the host before attaching.
+template <class HostTest>
+class AtScale : public HostTest, public testing::WithParamInterface<double> {
+  protected:
+    void SetUp() override {
+        this->scale = GetParam();
+        HostTest::SetUp();
+    }
 };

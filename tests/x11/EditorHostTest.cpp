@@ -76,7 +76,11 @@ TEST_F(EditorHostTest, ShowsWhatTheGraphicsLibraryDraws) {
     ExpectScreenMatchesValues();
 }
 
-TEST_F(EditorHostTest, GesturesReachTheHostAndTheScreen) {
+// At scale 2: a window twice the size, the same gestures at doubled places, the same edits.
+using EditorHostGestures = AtScale<EditorHostTest>;
+INSTANTIATE_TEST_SUITE_P(Scales, EditorHostGestures, testing::Values(1.0, 2.0));
+TEST_P(EditorHostGestures, GesturesReachTheHostAndTheScreen) {
+    EXPECT_EQ(session.EditorSize(), std::make_pair(int(1156 * scale), int(456 * scale)));
     {
         SCOPED_TRACE("the MS switch: on by default, a click turns it off");
         Play(EditorAction::Click, kMsControl);

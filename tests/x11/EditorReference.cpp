@@ -26,12 +26,13 @@ RgbImage ImageOf(LICE_SysBitmap& bitmap) {
     return image;
 }
 
-RgbImage DrawSorvelEditor(const std::vector<double>& normalised) {
+RgbImage DrawSorvelEditor(const std::vector<double>& normalised, double scale) {
     std::unique_ptr<IGraphics> editor(BuildSorvelEditor(nullptr));
+    editor->SetScale(scale);
     editor->CreateDrawingBitmaps();
     for (int i = 0; i < static_cast<int>(normalised.size()); ++i)
         editor->ParameterChangedInCore(i, normalised[i], true);
-    editor->RedrawArea(PixelRect{0, 0, editor->Width(), editor->Height()});
+    editor->RedrawArea(PixelRect{0, 0, editor->WindowWidth(), editor->WindowHeight()});
     return ImageOf(*editor->DrawingBitmap());
 }
 

@@ -13,8 +13,10 @@ class LICE_SysBitmap;
 plughost::editor::RgbImage ImageOf(LICE_SysBitmap& bitmap);
 
 // Sorvel's editor drawn offscreen, through the graphics library linked into the test, for the
-// parameter values a host sees: the reference a screenshot of the real editor must equal.
-plughost::editor::RgbImage DrawSorvelEditor(const std::vector<double>& normalised);
+// parameter values a host sees, at display scale `scale`: the reference a screenshot of the
+// real editor must equal.
+plughost::editor::RgbImage DrawSorvelEditor(const std::vector<double>& normalised,
+                                            double scale = 1.0);
 
 // The values the host knows: the plug-in's answers, overridden by the last value each
 // performEdit reported (the editor's own value, before any quantisation by the parameter).

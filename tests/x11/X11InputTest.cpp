@@ -3,6 +3,7 @@
 
 #include "graphics/x11/DoubleClickDetector.h"
 #include "graphics/x11/X11Input.h"
+#include "graphics/x11/XftDpi.h"
 #include "graphics/x11/XlibHeaders.h"
 
 TEST(X11Input, PressesKeepOnlyTheirOwnButtonAndWheelButtonsAreNotches) {
@@ -58,4 +59,11 @@ TEST(X11Input, DoubleClicksAreTwoQuickCloseLeftPresses) {
         EXPECT_FALSE(detector.Press(1, 500, 10, 10));
         EXPECT_FALSE(detector.Press(1, 300, 10, 10)) << "a press 'before' the last one";
     }
+}
+
+TEST(X11Input, DisplayScaleFromXftDpi) {
+    EXPECT_EQ(ScaleFromResources("Xft.antialias:\t1\nMyXft.dpi:\t192\n"), 1.0) << "absent";
+    EXPECT_EQ(ScaleFromResources("*background:\tgrey\nXft.dpi:\t192\nXft.rgba:\trgb\n"), 2.0);
+    EXPECT_EQ(ScaleFromResources("Xft.dpi: 144.0"), 1.5);
+    EXPECT_EQ(ScaleFromResources("Xft.dpi:\t960\n"), 4.0) << "the editor draws at 1 to 4";
 }

@@ -55,6 +55,7 @@ void RunUntilClosed(EditorSession& session, int timeoutMs) {
 
 int RunSession(const EditorOptions& options) {
     EditorSession session;
+    session.SetContentScale(options.scale);
     std::string errorText;
     if (!session.LoadPlugin(options.bundlePath, errorText) || !session.OpenEditor(errorText))
         return Fail("editor: " + errorText);

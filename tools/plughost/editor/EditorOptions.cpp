@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 namespace plughost::editor {
@@ -33,6 +34,16 @@ bool ParseList(const std::string& text, int count, int* values) {
             return false;
         start = comma + 1;
     }
+    return true;
+}
+
+// A positive finite decimal number.
+bool ParseFactor(const std::string& text, double& value) {
+    char* end = nullptr;
+    const double parsed = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(parsed) || !(parsed > 0.0))
+        return false;
+    value = parsed;
     return true;
 }
 
@@ -94,6 +105,11 @@ bool ParseEditorOptions(const std::vector<std::string>& args, EditorOptions& opt
                 return false;
             }
             (arg == "--after" ? options.afterMs : options.timeoutMs) = ms;
+        } else if (arg == "--scale") {
+            if (!ParseFactor(value, options.scale)) {
+                errorText = "editor: --scale takes a factor such as 1.5, not '" + value + "'";
+                return false;
+            }
         } else if (arg == "--click" || arg == "--drag" || arg == "--wheel") {
             EditorAction action;
             if (!ParseAction(arg, value, action)) {
@@ -116,10 +132,12 @@ bool ParseEditorOptions(const std::vector<std::string>& args, EditorOptions& opt
 const char* EditorUsageText() {
     return "usage: plughost editor BUNDLE [--screenshot FILE.png [--after MS]]\n"
            "                              [--click X,Y] [--drag X,Y,DX,DY] [--wheel X,Y,NOTCHES]\n"
-           "                              [--timeout MS]\n"
+           "                              [--timeout MS] [--scale F]\n"
            "Opens the plug-in's editor in a window of its own (X11 on $DISPLAY, or Win32).\n"
+           "--scale gives the view the display scale factor F (IPlugViewContentScaleSupport)\n"
+           "before it is attached; the window and the screenshot take the scaled size.\n"
            "Clicks, drags and wheel turns are played in the order given, through the XTEST\n"
-           "extension or SendInput, at editor coordinates. --screenshot writes the window to a\n"
+           "extension or SendInput, at window pixels. --screenshot writes the window to a\n"
            "PNG file MS milliseconds (default 500) after the last action, then closes the\n"
            "editor; without it the editor stays open until its window is closed or --timeout\n"
            "ends it. Every edit the plug-in\n"

@@ -22,6 +22,7 @@ struct EditorOptions {
     std::string screenshotPath; // empty: none
     int afterMs = 500;          // from the last action (or from opening) to the screenshot
     int timeoutMs = -1;         // -1: until the window is closed (or the screenshot is taken)
+    double scale = 0.0;         // --scale: the factor given to the view; 0 gives none
     std::vector<EditorAction> actions; // in command-line order
     bool help = false;                 // --help: show the usage, nothing else
 };

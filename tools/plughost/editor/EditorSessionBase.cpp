@@ -1,5 +1,7 @@
 #include "tools/plughost/editor/EditorSessionBase.h"
 
+#include "vst3/sdk/IPlugViewContentScaleSupport.h"
+
 namespace plughost::editor {
 
 using namespace Steinberg;
@@ -35,6 +37,10 @@ bool EditorSessionBase::OpenEditor(std::string& errorText) {
         view.reset();
         return false;
     }
+    if (!ApplyContentScale(errorText)) {
+        view.reset();
+        return false;
+    }
     ViewRect size;
     if (view->getSize(&size) != kResultOk || size.getWidth() <= 0 || size.getHeight() <= 0) {
         errorText = "the editor reports no size";
@@ -56,6 +62,23 @@ bool EditorSessionBase::OpenEditor(std::string& errorText) {
             view->removed();
         view->setFrame(nullptr);
         view.reset();
+        return false;
+    }
+    return true;
+}
+
+bool EditorSessionBase::ApplyContentScale(std::string& errorText) {
+    if (contentScale <= 0.0)
+        return true;
+    IPtr<IPlugViewContentScaleSupport> scaling =
+        queryInterfacePtr<IPlugViewContentScaleSupport>(view.get());
+    if (!scaling) {
+        errorText = "the editor takes no scale factor";
+        return false;
+    }
+    const auto factor = static_cast<IPlugViewContentScaleSupport::ScaleFactor>(contentScale);
+    if (scaling->setContentScaleFactor(factor) != kResultOk) {
+        errorText = "the editor refused the scale factor " + std::to_string(contentScale);
         return false;
     }
     return true;

@@ -6,6 +6,7 @@
 #include "vst3/sdk/IPtr.h"
 
 #include <string>
+#include <utility>
 
 namespace plughost::editor {
 
@@ -19,6 +20,8 @@ class EditorSessionBase {
     EditorSessionBase& operator=(const EditorSessionBase&) = delete;
 
     bool LoadPlugin(const std::string& bundlePath, std::string& errorText);
+    // The display scale factor every view gets before it is sized and attached; 0 gives none.
+    void SetContentScale(double factor) { contentScale = factor; }
     // Asks for the view, opens the tool window at the view's size (or keeps it, when one is
     // open) and attaches the view to it.
     bool OpenEditor(std::string& errorText);
@@ -36,6 +39,7 @@ class EditorSessionBase {
     bool EditorOpen() const { return view.get() != nullptr; }
     int EditorWidth() const { return editorWidth; }
     int EditorHeight() const { return editorHeight; }
+    std::pair<int, int> EditorSize() const { return {editorWidth, editorHeight}; }
     // What the editor left behind when it was closed (the platform's session says what).
     int AbandonedHandlers() const { return abandoned; }
     EffectInstance& Effect() { return effect; }
@@ -78,12 +82,14 @@ class EditorSessionBase {
     bool PlayClick(int x, int y);
     bool PlayDrag(const EditorAction& action);
     bool PlayWheel(const EditorAction& action);
+    bool ApplyContentScale(std::string& errorText);
 
     const char* const platformType;
     const int betweenActionsMs;
     int editorWidth = 0;
     int editorHeight = 0;
     int abandoned = 0;
+    double contentScale = 0.0;
 };
 
 } // namespace plughost::editor

@@ -25,7 +25,11 @@ EditorSession::EditorSession()
       frame(IPtr<EditorFrame>::adopt(new EditorFrame([this](int width, int height) {
           window.Resize(width, height);
           EditorResized(width, height);
-      }))) {}
+      }))) {
+    // A host that scales its plug-ins sees the system's real DPI; an unaware one would be
+    // told 96 and have its windows stretched by the system.
+    SetProcessDPIAware();
+}
 
 bool EditorSession::ShowWindow(const std::string& title, std::string& errorText) {
     if (window.IsOpen() && window.Width() == EditorWidth() && window.Height() == EditorHeight())
