@@ -43,7 +43,7 @@ thread_local double timedSince = 0.0;
 
 std::atomic<pthread_mutex_t*> timedMutex{nullptr};
 std::atomic<uint64_t> audioWaitNs{0}, otherHoldNs{0}, audioLocks{0}, otherLocks{0};
-std::atomic<uint64_t> roleHoldNs[CallCounters::kRoles], holdsOverMs{0};
+std::atomic<uint64_t> roleHoldNs[CallCounters::kRoles], holdsOverMs{0}, audioWaitsOver100Us{0};
 // Counts by the power of two just above the time in nanoseconds.
 std::atomic<uint64_t> waitHistogram[64], holdHistogram[64];
 
@@ -108,8 +108,7 @@ void CountLock(pthread_mutex_t* mutex) {
         seen[counts.mutexes++] = mutex;
 }
 
-template <typename F>
-F Next(const char* name) {
+template <typename F> F Next(const char* name) {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
@@ -160,7 +159,7 @@ Counts End() {
 }
 
 void TimeMutex(pthread_mutex_t* mutex) {
-    audioWaitNs = otherHoldNs = audioLocks = otherLocks = holdsOverMs = 0;
+    audioWaitNs = otherHoldNs = audioLocks = otherLocks = holdsOverMs = audioWaitsOver100Us = 0;
     for (std::atomic<uint64_t>& hold : roleHoldNs)
         hold = 0;
     for (int i = 0; i < 64; ++i)
@@ -187,6 +186,7 @@ LockTimes StopTiming() {
     for (int i = 0; i < kRoles; ++i)
         times.longestHoldMs[i] = roleHoldNs[i].load() / 1e6;
     times.otherHoldsOverMs = holdsOverMs.load();
+    times.audioWaitsOver100Us = audioWaitsOver100Us.load();
     times.audioWait999Ms = Percentile999Ms(waitHistogram);
     times.otherHold999Ms = Percentile999Ms(holdHistogram);
     return times;
@@ -207,6 +207,8 @@ int pthread_mutex_lock(pthread_mutex_t* mutex) {
         ++audioLocks;
         RaiseTo(audioWaitNs, got - asked);
         Tally(waitHistogram, got - asked);
+        if (got - asked > 100000)
+            ++audioWaitsOver100Us;
     } else if (timedDepth++ == 0) {
         ++otherLocks;
         timedSince = static_cast<double>(got);

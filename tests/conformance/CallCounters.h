@@ -37,6 +37,8 @@ struct LockTimes {
     double longestHoldMs[kRoles] = {};
     // Holds longer than a millisecond, by threads other than the audio thread.
     uint64_t otherHoldsOverMs = 0;
+    // The audio thread's waits longer than 0.1 ms.
+    uint64_t audioWaitsOver100Us = 0;
     // 99.9 % of the audio thread's waits and of the other threads' holds were at most this
     // long (to the next power of two in nanoseconds): the longest ones are mostly the
     // scheduler's preemption of a holder, this is what the code itself costs.
