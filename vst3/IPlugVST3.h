@@ -59,7 +59,7 @@ class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect
     // IComponent, user-interface thread.
     tresult PLUGIN_API setActive(Steinberg::TBool state) override;
 
-    // IAudioProcessor: user-interface thread, except process (audio thread, takes the lock).
+    // IAudioProcessor: user-interface thread, except process (audio thread, only tries the lock).
     tresult PLUGIN_API setBusArrangements(Steinberg::Vst::SpeakerArrangement* inputs,
                                           Steinberg::int32 numIns,
                                           Steinberg::Vst::SpeakerArrangement* outputs,
@@ -77,6 +77,7 @@ class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect
                                              Steinberg::Vst::String128 text) override;
     Steinberg::Vst::ParamValue PLUGIN_API
     plainParamToNormalized(ParamID id, Steinberg::Vst::ParamValue plain) override;
+    // Any thread, no lock.
     Steinberg::Vst::ParamValue PLUGIN_API getParamNormalized(ParamID id) override;
     // Changes the core value only (under the plug-in lock): no engine notification, no editor
     // update.
@@ -135,7 +136,7 @@ class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect
     void AddBuses();
     void AddParameters();
 
-    // Audio thread, under the plug-in lock.
+    // Audio thread, inside the core's block (which may not hold the plug-in lock).
     void ApplyParameterChanges(Steinberg::Vst::IParameterChanges* changes);
     void ForwardMidiEvents(Steinberg::Vst::IEventList* events);
     void ConnectInputs(const Steinberg::Vst::ProcessData& data);
@@ -146,7 +147,6 @@ class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect
     void DisconnectInput(int index);
     void ProcessSlices(int frames, bool doublePrecision);
     void PointChannelsAt(int offset, bool doublePrecision);
-    void RunEngine(int frames);
     void SilenceHostOutputs(int frames, bool doublePrecision);
 
     // Per core channel, the host's channel array of the current block (float or double, as the
