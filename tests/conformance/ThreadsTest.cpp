@@ -53,13 +53,15 @@ std::vector<double> Block(Plugin& plugin, const Changes& changes, int number) {
 // in the next block that gets the lock, in order, once each. A reference instance that gets them
 // in that later block, and never meets the lock held, sounds the same bit for bit.
 TEST(Threads, ABlockThatFindsTheLockHeldRunsOnAndItsChangesWaitForTheNext) {
-    IPtr<Sorvel> contended = IPtr<Sorvel>::adopt(new Sorvel);
-    Plugin plugins[2] = {Plugin{}, Create()};
-    plugins[0].component = static_cast<Vst::IComponent*>(contended.get());
-    plugins[0].processor = static_cast<Vst::IAudioProcessor*>(contended.get());
-    plugins[0].controller = static_cast<Vst::IEditController*>(contended.get());
-    for (Plugin& plugin : plugins)
-        ASSERT_TRUE(Start(plugin, 48000.0, 256, false));
+    IPtr<Sorvel> instances[2] = {IPtr<Sorvel>::adopt(new Sorvel), IPtr<Sorvel>::adopt(new Sorvel)};
+    Sorvel* contended = instances[0].get();
+    Plugin plugins[2];
+    for (int i = 0; i < 2; ++i) {
+        plugins[i].component = static_cast<Vst::IComponent*>(instances[i].get());
+        plugins[i].processor = static_cast<Vst::IAudioProcessor*>(instances[i].get());
+        plugins[i].controller = static_cast<Vst::IEditController*>(instances[i].get());
+        ASSERT_TRUE(Start(plugins[i], 48000.0, 256, false));
+    }
     const Changes first = {{kPresetId, 0.0}, {12, 0.25}, {0, 0.1}};
     const Changes last = {{3, 0.2}, {kBypassId, 0.0}, {16, 1.0}, {5, 0.7}};
     const struct {
@@ -229,8 +231,8 @@ TEST(Threads, ProcessParametersStateAndDrawingAtOnce) {
                     "1 ms; longest by parameter calls %.3f, state %.3f, drawing %.3f ms)\n",
                     times.longestAudioWaitMs, static_cast<unsigned long long>(times.audioLocks),
                     times.longestOtherHoldMs, static_cast<unsigned long long>(times.otherLocks),
-                    static_cast<unsigned long long>(times.otherHoldsOverMs),
-                    times.longestHoldMs[1], times.longestHoldMs[2], times.longestHoldMs[3]);
+                    static_cast<unsigned long long>(times.otherHoldsOverMs), times.longestHoldMs[1],
+                    times.longestHoldMs[2], times.longestHoldMs[3]);
     if (times.audioLocks > 0)
         std::printf("[ figures  ] 99.9 %% of audio-thread waits within %.4f ms, 99.9 %% of "
                     "other holds within %.4f ms\n",
