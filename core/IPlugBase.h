@@ -113,7 +113,8 @@ class IPlugBase {
     // Per block the adapter calls BeginBlock; for each of the host's changes, in the host's
     // order, HostParameterChange, HostBypassChange or HostPresetChange; then RunBlock as often
     // as it slices the block's audio; then EndBlock (AudioBlock does both ends).
-    // All of them: audio thread only; nothing here allocates or makes a system call.
+    // All of them: audio thread only; nothing here allocates or waits (EndBlock may wake a
+    // thread that waits for the lock).
     bool BeginBlock();
     // A core parameter's new normalised value (clamped to 0..1; not finite: ignored). Applied
     // as an editor-visible change: the value, the editor's controls, ParameterChanged.
