@@ -8,6 +8,8 @@
 class PluginLock {
   public:
     void Lock() { mutex.lock(); }
+    // The audio thread's way in: true when taken, false at once when another thread holds it.
+    bool TryLock() { return mutex.try_lock(); }
     void Unlock() { mutex.unlock(); }
 
   private:

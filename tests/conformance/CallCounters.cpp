@@ -39,6 +39,7 @@ thread_local pthread_mutex_t* seen[4];
 thread_local bool isAudioThread = false;
 thread_local int role = 0;
 thread_local int timedDepth = 0;
+thread_local int audioDepth = 0;
 thread_local double timedSince = 0.0;
 
 std::atomic<pthread_mutex_t*> timedMutex{nullptr};
@@ -198,7 +199,8 @@ extern "C" {
 
 int pthread_mutex_lock(pthread_mutex_t* mutex) {
     CountLock(mutex);
-    if (mutex != timedMutex.load(std::memory_order_relaxed))
+    // The audio thread taking the mutex again while it holds it cannot wait.
+    if (mutex != timedMutex.load(std::memory_order_relaxed) || (isAudioThread && audioDepth++ > 0))
         return RealLock(mutex);
     const uint64_t asked = NowNs();
     const int result = RealLock(mutex);
@@ -214,7 +216,18 @@ int pthread_mutex_lock(pthread_mutex_t* mutex) {
     return result;
 }
 
+int pthread_mutex_trylock(pthread_mutex_t* mutex) {
+    static const MutexCall next = Next<MutexCall>("pthread_mutex_trylock");
+    const int result = next(mutex);
+    if (result == 0 && isAudioThread && mutex == timedMutex.load(std::memory_order_relaxed) &&
+        audioDepth++ == 0)
+        ++audioLocks;
+    return result;
+}
+
 int pthread_mutex_unlock(pthread_mutex_t* mutex) {
+    if (isAudioThread && audioDepth > 0 && mutex == timedMutex.load(std::memory_order_relaxed))
+        --audioDepth;
     if (!isAudioThread && timedDepth > 0 && mutex == timedMutex.load(std::memory_order_relaxed) &&
         --timedDepth == 0) {
         const uint64_t held = NowNs() - static_cast<uint64_t>(timedSince);

@@ -25,8 +25,8 @@ Counts End();
 long long LiveAllocations();
 
 // Lock timing of one mutex: the longest wait of the thread marked as the audio thread before
-// it got the mutex, and the longest time any other thread held it (outermost lock to the
-// matching unlock).
+// it got the mutex (a try that takes it counts as a lock without a wait), and the longest time any
+// other thread held it (outermost lock to the matching unlock).
 constexpr int kRoles = 4;
 struct LockTimes {
     double longestAudioWaitMs = 0.0;

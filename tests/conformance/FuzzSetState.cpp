@@ -1,6 +1,6 @@
 // libFuzzer entry for the state a host hands back: the controller's setState must load any
 // bytes, delivered in any pieces and failing at any read, into values inside their ranges;
-// the component's setState must keep answering kNotImplemented.
+// the component's setState, reading the same state, must answer the same.
 //
 // Input: byte 0 is the most a read delivers (0: all asked; with bit 7 set a short block is
 // processed afterwards), byte 1 the number of reads that succeed before every further one
@@ -68,8 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const tresult result = controller.setState(stream.get());
     Check(result == kResultOk || result == kResultFalse);
 
-    IPtr<PieceStream> again = IPtr<PieceStream>::adopt(new PieceStream(bytes, 0));
-    Check(static_cast<Vst::IComponent&>(plugin).setState(again.get()) == kNotImplemented);
+    IPtr<PieceStream> again = IPtr<PieceStream>::adopt(new PieceStream(bytes, bytesPerCall));
+    again->failReadsAfter(failAfter);
+    Check(static_cast<Vst::IComponent&>(plugin).setState(again.get()) == result);
 
     for (Vst::ParamID id = 0; id < static_cast<Vst::ParamID>(plugin.NParams()); ++id) {
         const double v = plugin.getParamNormalized(id);

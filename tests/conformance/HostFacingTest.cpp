@@ -1,10 +1,13 @@
 // What a host lists and opens: parameter titles, and the editor view without a window.
 #include "tests/conformance/ConformanceHost.h"
+#include "vst3/hosting/ComponentHandler.h"
+#include "vst3/hosting/MemoryStream.h"
 #include "vst3/sdk/IPlugView.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 using namespace Steinberg;
@@ -19,7 +22,62 @@ std::string Narrow(const Vst::TChar* text) {
     return out;
 }
 
+// A host's copy of the parameters as it takes it from the component's state: how many of them
+// (bypass included) are not what the plug-in answers.
+int Differences(Plugin& plugin, std::vector<uint8>* state = nullptr) {
+    IPtr<Hosting::MemoryStream> stream =
+        IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream);
+    EXPECT_EQ(plugin.component->getState(stream.get()), kResultOk);
+    const std::vector<uint8> bytes = stream->data();
+    if (state)
+        *state = bytes;
+    if (bytes.size() != static_cast<size_t>(kStateBytes))
+        return kCoreParameters + 1;
+    int differences = (bytes[8 * kCoreParameters] != 0) !=
+                      (plugin.controller->getParamNormalized(kBypassId) == 1.0);
+    for (int id = 0; id < kCoreParameters; ++id) {
+        double plain;
+        std::memcpy(&plain, bytes.data() + 8 * id, sizeof plain);
+        differences += plugin.controller->plainParamToNormalized(id, plain) !=
+                       plugin.controller->getParamNormalized(id);
+    }
+    return differences;
+}
+
 } // namespace
+
+// Hosts built on the common host framework refresh their copy of every parameter from the
+// component's state after creating a plug-in and after every load; a stale copy would be
+// written back by automation or a generic editor.
+TEST(HostFacing, AHostKeepingItsViewFromTheComponentStateSeesThePluginsValues) {
+    Plugin plugin = Create();
+    ASSERT_TRUE(Start(plugin, 48000.0, 256, false));
+    IPtr<Hosting::ComponentHandler> handler =
+        IPtr<Hosting::ComponentHandler>::adopt(new Hosting::ComponentHandler);
+    plugin.controller->setComponentHandler(handler.get());
+    std::vector<uint8> saved, restored;
+    EXPECT_EQ(Differences(plugin, &saved), 0) << "after creation";
+
+    for (Vst::ParamID id = 0; id < kCoreParameters; ++id)
+        plugin.controller->setParamNormalized(id, 0.93);
+    EXPECT_EQ(Differences(plugin), 0) << "after the host's edits";
+
+    handler->clearCalls();
+    IPtr<Hosting::MemoryStream> toComponent =
+        IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream(saved));
+    IPtr<Hosting::MemoryStream> toController =
+        IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream(saved));
+    ASSERT_EQ(plugin.component->setState(toComponent.get()), kResultOk);
+    ASSERT_EQ(plugin.controller->setComponentState(toController.get()), kResultOk);
+    EXPECT_EQ(Differences(plugin, &restored), 0) << "after the restore";
+    EXPECT_EQ(restored, saved);
+    const std::vector<Hosting::HandlerCall> calls = handler->getCalls();
+    EXPECT_TRUE(calls.size() == 1 && calls[0].kind == Hosting::HandlerCall::restartComponent &&
+                calls[0].flags == Vst::kParamValuesChanged)
+        << "the host must be told once that the values changed";
+    plugin.controller->setComponentHandler(nullptr);
+    Stop(plugin);
+}
 
 TEST(HostFacing, EveryParameterHasATitleHostsCanList) {
     Plugin plugin = Create();

@@ -60,7 +60,7 @@ TEST_F(PlughostPreset, RoundTripKeepsSettingsAndSoundAndMatchesTheRawState) {
         EXPECT_EQ(std::string(file.begin() + list, file.begin() + list + 4), "List");
         EXPECT_EQ(Le(file, list + 4, 4), 2u);
         EXPECT_EQ(std::string(file.begin() + list + 8, file.begin() + list + 12), "Comp");
-        EXPECT_EQ(Le(file, list + 20, 8), 0u) << "the component keeps no state of its own";
+        EXPECT_EQ(Le(file, list + 20, 8), raw.size()) << "the component carries the state too";
         EXPECT_EQ(std::string(file.begin() + list + 28, file.begin() + list + 32), "Cont");
         const size_t at = Le(file, list + 32, 8);
         ASSERT_EQ(Le(file, list + 40, 8), raw.size());
@@ -75,6 +75,12 @@ TEST_F(PlughostPreset, RoundTripKeepsSettingsAndSoundAndMatchesTheRawState) {
         EXPECT_EQ(MaxDifference(ReadAudio(dir.Path("first.wav")), ReadAudio(dir.Path("back.wav"))),
                   0.0);
         EXPECT_EQ(FileContents(dir.Path("back.state")), raw);
+        std::vector<std::uint8_t> old = file; // as written before: "Comp" empty
+        PutLe(old, Le(file, 40, 8) + 20, 0, 8);
+        WriteBytes(dir.Path("old.vstpreset"), old);
+        ASSERT_EQ(Render("old.wav", {"--state", dir.Path("old.vstpreset")}).exitCode, 0);
+        EXPECT_EQ(MaxDifference(ReadAudio(dir.Path("first.wav")), ReadAudio(dir.Path("old.wav"))),
+                  0.0);
     }
     {
         SCOPED_TRACE("a DAW's preset with a meta-information chunk, under any name");
