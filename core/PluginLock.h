@@ -9,6 +9,8 @@ class PluginLock {
   public:
     void Lock() { mutex.lock(); }
     void Unlock() { mutex.unlock(); }
+    // Never waits: false when another thread holds the lock.
+    bool TryLock() { return mutex.try_lock(); }
 
   private:
     std::recursive_mutex mutex;
