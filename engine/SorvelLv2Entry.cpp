@@ -5,6 +5,7 @@
 const Lv2PlugDescription& Lv2PlugClass() {
     static const Lv2PlugDescription description{
         "https://www.velmora.audio/plugins/sorvel",
+        "https://www.velmora.audio/plugins/sorvel#mono",
         "https://www.velmora.audio/plugins/sorvel#ui",
         "https://www.velmora.audio",
         "support@velmora.audio",

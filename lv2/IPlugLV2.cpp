@@ -26,6 +26,7 @@ void ZeroArray(GrowBuffer& buffer, int bytes) {
 IPlugLV2::IPlugLV2(const PlugConfig& config) : IPlugBase(config) {
     SetInputBusLabel(0, "Main Input");
     SetOutputBusLabel(0, "Output");
+    hostChannels = NInChannels();
     ZeroArray(portBuffers, PortCount() * static_cast<int>(sizeof(void*)));
     ZeroArray(appliedValues, (NParams() + 1) * static_cast<int>(sizeof(float)));
     ZeroArray(attachedInputs, NInChannels() * static_cast<int>(sizeof(float*)));
@@ -33,11 +34,18 @@ IPlugLV2::IPlugLV2(const PlugConfig& config) : IPlugBase(config) {
 
 IPlugLV2::~IPlugLV2() = default;
 
-bool IPlugLV2::Instantiate(const char* pluginUri, double rate, int maxBlockFrames,
-                           const LV2_URID_Map* map) {
-    if (!pluginUri || !(rate > 0.0) || !std::isfinite(rate))
+bool IPlugLV2::SelectChannels(int channels) {
+    if (channels < 1 || channels > NInChannels() || !LegalIO(channels, channels))
         return false;
-    if (portBuffers.Size() != PortCount() * static_cast<int>(sizeof(void*)) ||
+    hostChannels = channels;
+    return true;
+}
+
+bool IPlugLV2::Instantiate(const char* pluginUri, int channels, double rate, int maxBlockFrames,
+                           const LV2_URID_Map* map) {
+    if (!pluginUri || !(rate > 0.0) || !std::isfinite(rate) || !SelectChannels(channels))
+        return false;
+    if (portBuffers.Size() < PortCount() * static_cast<int>(sizeof(void*)) ||
         appliedValues.Size() != (NParams() + 1) * static_cast<int>(sizeof(float)))
         return false;
     // Without the host's URID map the instance runs, but has no state to offer.
@@ -115,7 +123,7 @@ void IPlugLV2::ApplyPortChanges() {
 void IPlugLV2::ConnectChannels() {
     for (int i = 0; i < NInChannels(); ++i) {
         InputChannel* channel = GetInputChannel(i);
-        const bool connected = Ports()[AudioInputPort(i)] != nullptr;
+        const bool connected = i < hostChannels && Ports()[AudioInputPort(i)] != nullptr;
         if (channel->connected == connected)
             continue;
         // A channel that carried host audio must not be heard again from its scratch.
@@ -124,7 +132,7 @@ void IPlugLV2::ConnectChannels() {
         SetInputConnected(i, connected);
     }
     for (int i = 0; i < NOutChannels(); ++i) {
-        const bool connected = Ports()[AudioOutputPort(i)] != nullptr;
+        const bool connected = i < hostChannels && Ports()[AudioOutputPort(i)] != nullptr;
         if (GetOutputChannel(i)->connected != connected)
             SetOutputConnected(i, connected);
     }

@@ -13,7 +13,8 @@
 // derives from it.
 //
 // Ports, in index order: one control input per core parameter (port index = parameter index),
-// the host bypass "enabled", the audio inputs, then the audio outputs.
+// the host bypass "enabled", the audio inputs, then the audio outputs: as many of each as the
+// variant the host instantiated has (one of the core's channel configurations).
 class IPlugLV2 : public IPlugBase {
   public:
     explicit IPlugLV2(const PlugConfig& config);
@@ -21,13 +22,17 @@ class IPlugLV2 : public IPlugBase {
 
     int EnabledPort() const { return NParams(); }
     int AudioInputPort(int channel) const { return NParams() + 1 + channel; }
-    int AudioOutputPort(int channel) const { return NParams() + 1 + NInChannels() + channel; }
-    int PortCount() const { return NParams() + 1 + NInChannels() + NOutChannels(); }
+    int AudioOutputPort(int channel) const { return NParams() + 1 + hostChannels + channel; }
+    int PortCount() const { return NParams() + 1 + 2 * hostChannels; }
+    int HostChannels() const { return hostChannels; }
+    // Instantiation thread: the variant with `channels` inputs and outputs; false when the core
+    // has no such channel configuration.
+    bool SelectChannels(int channels);
 
-    // Instantiation thread: takes the plug-in's URI, the host's rate, the longest block it
-    // announces (0: none) and its URID map, which state needs (none: no state). False when the
-    // instance cannot run.
-    bool Instantiate(const char* pluginUri, double rate, int maxBlockFrames,
+    // Instantiation thread: takes the plug-in's URI and channel count, the host's rate, the longest
+    // block it announces (0: none) and its URID map, which state needs (none: no state). False when
+    // the instance cannot run.
+    bool Instantiate(const char* pluginUri, int channels, double rate, int maxBlockFrames,
                      const LV2_URID_Map* map);
     // Audio thread: a port's buffer; none disconnects it.
     void ConnectPort(uint32_t port, void* data);
@@ -90,6 +95,7 @@ class IPlugLV2 : public IPlugBase {
     LV2_URID stateKey = 0;
     LV2_URID chunkType = 0;
     UiHost uiHost;
+    int hostChannels = 0;
 
     void** Ports() const { return static_cast<void**>(portBuffers.Get()); }
     float* Applied() const { return static_cast<float*>(appliedValues.Get()); }

@@ -39,14 +39,18 @@ IPlugLV2* Plug(LV2_Handle instance) {
     return static_cast<IPlugLV2*>(instance);
 }
 
-// Instantiation thread.
-LV2_Handle Instantiate(const LV2_Descriptor*, double rate, const char*,
+// Instantiation thread: the stereo plug-in (descriptor 0) or its mono variant (descriptor 1).
+LV2_Handle Instantiate(const LV2_Descriptor* descriptor, double rate, const char*,
                        const LV2_Feature* const* features) {
     const auto* map = static_cast<const LV2_URID_Map*>(FeatureData(features, LV2_URID__map));
+    const bool mono =
+        Lv2PlugClass().monoUri && std::strcmp(descriptor->URI, Lv2PlugClass().monoUri) == 0;
     IPlugLV2* plug = CreateLv2PlugInstance();
     if (!plug)
         return nullptr;
-    if (!plug->Instantiate(Lv2PlugClass().uri, rate, MaxBlockFrames(features, map), map)) {
+    const int channels = mono ? 1 : plug->NInChannels();
+    if (!plug->Instantiate(Lv2PlugClass().uri, channels, rate, MaxBlockFrames(features, map),
+                           map)) {
         delete plug;
         return nullptr;
     }

@@ -1,74 +1,63 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <lilv/lilv.h>
 #include <lv2/urid/urid.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 // A small LV2 host over lilv for the built Sorvel.lv2: the world that loaded the bundle, a
-// URID map, and instances whose ports are connected to buffers of the host's own.
-namespace Lv2TestHost {
+// URID map, and instances whose control ports read `controls` (their defaults at first) and
+// whose audio ports run on `audio` (inputs, then outputs), 64 frames a block.
+struct Lv2TestHost {
+    Lv2TestHost() {
+        LilvNode* bundle = lilv_new_file_uri(world, nullptr, SORVEL_LV2_BUNDLE "/");
+        LilvNode* uri = lilv_new_uri(world, SORVEL_LV2_URI);
+        lilv_world_load_bundle(world, bundle);
+        plugin = lilv_plugins_get_by_uri(lilv_world_get_all_plugins(world), uri);
+        lilv_node_free(uri);
+        lilv_node_free(bundle);
+    }
+    ~Lv2TestHost() { lilv_world_free(world); }
 
-constexpr double kRate = 48000.0;
+    LV2_URID Map(const char* uri) {
+        if (std::find(uris.begin(), uris.end(), uri) == uris.end())
+            uris.emplace_back(uri);
+        return LV2_URID(std::find(uris.begin(), uris.end(), uri) - uris.begin() + 1);
+    }
+    int Port(const char* symbol) {
+        LilvNode* node = lilv_new_string(world, symbol);
+        const LilvPort* port = lilv_plugin_get_port_by_symbol(plugin, node);
+        lilv_node_free(node);
+        return port ? int(lilv_port_get_index(plugin, port)) : -1;
+    }
 
-class UridMap {
-  public:
-    UridMap();
-    LV2_URID_Map* Map() { return &map; }
-    LV2_URID Id(const char* uri);
+    struct Instance {
+        explicit Instance(Lv2TestHost& host) : controls(lilv_plugin_get_num_ports(host.plugin)) {
+            lilv_plugin_get_port_ranges_float(host.plugin, nullptr, nullptr, controls.data());
+            LV2_Feature mapFeature{LV2_URID__map, &host.map};
+            const LV2_Feature* features[] = {&mapFeature, nullptr};
+            instance = lilv_plugin_instantiate(host.plugin, 48000.0, features);
+            EXPECT_NE(instance, nullptr) << "lilv could not instantiate the plug-in";
+            for (uint32_t i = 0; i < controls.size() && instance; ++i)
+                lilv_instance_connect_port(instance, i, &controls[i]);
+            for (int c = 0; c < 4 && instance; ++c) // the audio ports follow "enabled"
+                lilv_instance_connect_port(instance, host.Port("enabled") + 1 + c, audio[c]);
+        }
+        ~Instance() { lilv_instance_free(instance); }
+        void Run() { lilv_instance_run(instance, 64); }
 
-  private:
-    static LV2_URID MapUri(LV2_URID_Map_Handle handle, const char* uri);
-    LV2_URID_Map map;
-    std::vector<std::string> uris;
-};
+        std::vector<float> controls;
+        float audio[4][64] = {};
+        LilvInstance* instance = nullptr;
+    };
 
-class World {
-  public:
-    World();
-    ~World();
-    World(const World&) = delete;
-    World& operator=(const World&) = delete;
-
-    LilvWorld* Get() const { return world; }
-    // Sorvel as the world found it; none when the bundle did not load.
-    const LilvPlugin* Plugin() const { return plugin; }
-    // The index of the port with `symbol`, or -1.
-    int PortIndex(const char* symbol) const;
-    UridMap& Urids() { return urids; }
-
-  private:
-    LilvWorld* world;
+    LilvWorld* world = lilv_world_new();
     const LilvPlugin* plugin = nullptr;
-    UridMap urids;
+    std::vector<std::string> uris;
+    LV2_URID_Map map{this, [](LV2_URID_Map_Handle self, const char* uri) {
+                         return static_cast<Lv2TestHost*>(self)->Map(uri);
+                     }};
 };
-
-// One instance with every control port connected to `controls` (their defaults at first)
-// and the audio ports to the host's blocks.
-class Instance {
-  public:
-    explicit Instance(World& world);
-    ~Instance();
-    Instance(const Instance&) = delete;
-    Instance& operator=(const Instance&) = delete;
-
-    LilvInstance* Get() const { return instance; }
-    void Set(const char* symbol, float value);
-    // Renders `input` (two channels) into the returned two channels, cut into blocks of the
-    // given sizes in turn.
-    std::vector<std::vector<float>> Render(const std::vector<std::vector<float>>& input,
-                                           const std::vector<int>& blockSizes);
-
-    std::vector<float> controls;
-
-  private:
-    World& world;
-    LilvInstance* instance = nullptr;
-    std::vector<int> audioIn, audioOut;
-};
-
-// Two channels of deterministic noise at about -12 dBFS.
-std::vector<std::vector<float>> Noise(int frames, unsigned seed);
-
-} // namespace Lv2TestHost

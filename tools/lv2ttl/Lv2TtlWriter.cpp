@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -60,6 +61,18 @@ std::string UnitsOf(const ICoreParameter& parameter) {
            std::string(" ; rdfs:label ") + Quoted(label) + " ]";
 }
 
+// The symbol hosts know parameter `index` by: its host title (or name) in lower case.
+std::string PortSymbol(IPlugLV2& plug, int index) {
+    std::string symbol;
+    for (const char* c = Title(plug, index); *c; ++c)
+        symbol += std::isalnum(static_cast<unsigned char>(*c))
+                      ? static_cast<char>(std::tolower(static_cast<unsigned char>(*c)))
+                      : '_';
+    if (symbol.empty() || std::isdigit(static_cast<unsigned char>(symbol[0])))
+        symbol = std::string("p") + std::to_string(index) + symbol;
+    return symbol;
+}
+
 std::string ControlPort(IPlugLV2& plug, int index) {
     const ICoreParameter& parameter = *plug.GetParam(index);
     std::string port = "[\n        a lv2:InputPort , lv2:ControlPort ;\n";
@@ -108,44 +121,32 @@ std::string ChannelSuffix(int channel, int count, bool symbol) {
     return std::string(symbol ? "_" : " ") + std::to_string(channel + 1);
 }
 
-} // namespace
+// The plug-in's variants: its URI for the core's widest channel configuration, and the
+// one-channel variant's where there is one.
+struct Variant {
+    const char* uri;
+    int channels;
+    std::string name;
+};
 
-std::string PortSymbol(IPlugLV2& plug, int index) {
-    std::string symbol;
-    for (const char* c = Title(plug, index); *c; ++c)
-        symbol += std::isalnum(static_cast<unsigned char>(*c))
-                      ? static_cast<char>(std::tolower(static_cast<unsigned char>(*c)))
-                      : '_';
-    if (symbol.empty() || std::isdigit(static_cast<unsigned char>(symbol[0])))
-        symbol = std::string("p") + std::to_string(index) + symbol;
-    return symbol;
+std::vector<Variant> Variants(IPlugLV2& plug, const Lv2PlugDescription& description) {
+    std::vector<Variant> variants{{description.uri, plug.NInChannels(), plug.EffectName()}};
+    if (description.monoUri && plug.SelectChannels(1))
+        variants.push_back({description.monoUri, 1, std::string(plug.EffectName()) + " Mono"});
+    return variants;
 }
 
-std::string ManifestTtl(const Lv2PlugDescription& description, const std::string& binary,
-                        const std::string& descriptionFile) {
-    std::string ttl = kPrefixes;
-    ttl += std::string("<") + std::string(description.uri) +
-           std::string(">\n    a lv2:Plugin ;\n    lv2:binary <") + binary +
-           "> ;\n    rdfs:seeAlso <" + descriptionFile + "> .\n\n";
-    ttl += std::string("<") + std::string(description.uiUri) +
-           std::string(">\n    a ui:X11UI ;\n    ui:binary <") + binary +
-           "> ;\n    rdfs:seeAlso <" + descriptionFile + "> .\n";
-    return ttl;
-}
-
-std::string PluginTtl(IPlugLV2& plug, const Lv2PlugDescription& description,
-                      const std::string& binary) {
+// One variant's description, its ports as the adapter numbers them.
+std::string PluginBlock(IPlugLV2& plug, const Variant& variant,
+                        const Lv2PlugDescription& description, const std::string& binary) {
+    plug.SelectChannels(variant.channels);
     const uint32_t version = plug.Version();
     char revision[32];
     std::snprintf(revision, sizeof revision, "%u.%u.%u", version >> 16, (version >> 8) & 0xFF,
                   version & 0xFF);
-
-    std::string ttl = kPrefixes;
-    ttl += "@prefix rdf: <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n\n";
-    ttl +=
-        std::string("<") + std::string(description.uri) + ">\n    a lv2:Plugin , lv2:EQPlugin ;\n";
+    std::string ttl = std::string("<") + variant.uri + ">\n    a lv2:Plugin , lv2:EQPlugin ;\n";
     ttl += std::string("    lv2:binary <") + binary + "> ;\n";
-    ttl += std::string("    doap:name ") + Quoted(plug.EffectName()) + " ;\n";
+    ttl += std::string("    doap:name ") + Quoted(variant.name.c_str()) + " ;\n";
     ttl += std::string("    doap:maintainer [\n        foaf:name ") + Quoted(plug.VendorName()) +
            " ;\n        foaf:homepage <" + description.homepage +
            "> ;\n        foaf:mbox <mailto:" + description.email + ">\n    ] ;\n";
@@ -165,20 +166,41 @@ std::string PluginTtl(IPlugLV2& plug, const Lv2PlugDescription& description,
            "        lv2:default 1 ;\n        lv2:minimum 0 ;\n        lv2:maximum 1 ;\n"
            "        lv2:designation lv2:enabled ;\n"
            "        lv2:portProperty lv2:integer , lv2:toggled\n    ]";
-    for (int c = 0; c < plug.NInChannels(); ++c)
+    const int channels = plug.HostChannels();
+    for (int c = 0; c < channels; ++c)
         ttl += std::string(" , ") +
                AudioPort("InputPort", plug.AudioInputPort(c),
-                         std::string("in") + ChannelSuffix(c, plug.NInChannels(), true),
-                         std::string(plug.InputBusLabel(0)) +
-                             ChannelSuffix(c, plug.NInChannels(), false));
-    for (int c = 0; c < plug.NOutChannels(); ++c)
+                         std::string("in") + ChannelSuffix(c, channels, true),
+                         std::string(plug.InputBusLabel(0)) + ChannelSuffix(c, channels, false));
+    for (int c = 0; c < channels; ++c)
         ttl += std::string(" , ") +
                AudioPort("OutputPort", plug.AudioOutputPort(c),
-                         std::string("out") + ChannelSuffix(c, plug.NOutChannels(), true),
-                         std::string(plug.OutputBusLabel(0)) +
-                             ChannelSuffix(c, plug.NOutChannels(), false));
-    ttl += " .\n\n";
+                         std::string("out") + ChannelSuffix(c, channels, true),
+                         std::string(plug.OutputBusLabel(0)) + ChannelSuffix(c, channels, false));
+    return ttl + " .\n\n";
+}
 
+} // namespace
+
+std::string ManifestTtl(IPlugLV2& plug, const Lv2PlugDescription& description,
+                        const std::string& binary, const std::string& descriptionFile) {
+    std::string ttl = kPrefixes;
+    for (const Variant& variant : Variants(plug, description))
+        ttl += std::string("<") + variant.uri +
+               std::string(">\n    a lv2:Plugin ;\n    lv2:binary <") + binary +
+               "> ;\n    rdfs:seeAlso <" + descriptionFile + "> .\n\n";
+    ttl += std::string("<") + std::string(description.uiUri) +
+           std::string(">\n    a ui:X11UI ;\n    ui:binary <") + binary +
+           "> ;\n    rdfs:seeAlso <" + descriptionFile + "> .\n";
+    return ttl;
+}
+
+std::string PluginTtl(IPlugLV2& plug, const Lv2PlugDescription& description,
+                      const std::string& binary) {
+    std::string ttl = kPrefixes;
+    ttl += "@prefix rdf: <http://www.w3.org/1999/02/22-rdf-syntax-ns#> .\n\n";
+    for (const Variant& variant : Variants(plug, description))
+        ttl += PluginBlock(plug, variant, description, binary);
     ttl += std::string("<") + std::string(description.uiUri) + ">\n    a ui:X11UI ;\n";
     ttl += std::string("    ui:binary <") + binary + "> ;\n";
     ttl += "    lv2:requiredFeature ui:idleInterface , ui:parent ,\n"

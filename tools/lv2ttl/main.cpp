@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     const std::string descriptionFile = std::string(plug->EffectName()) + ".ttl";
     const Lv2PlugDescription& description = Lv2PlugClass();
     if (!WriteFile(bundle + "/" + descriptionFile, PluginTtl(*plug, description, binary)) ||
-        !WriteFile(bundle + "/manifest.ttl", ManifestTtl(description, binary, descriptionFile)))
+        !WriteFile(bundle + "/manifest.ttl",
+                   ManifestTtl(*plug, description, binary, descriptionFile)))
         return 1;
     return 0;
 }
