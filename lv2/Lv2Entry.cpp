@@ -127,10 +127,12 @@ const void* UiExtensionData(const char* uri) {
 } // namespace
 
 extern "C" LV2_SYMBOL_EXPORT const LV2_Descriptor* lv2_descriptor(uint32_t index) {
-    static const LV2_Descriptor descriptor{
-        Lv2PlugClass().uri, Instantiate, ConnectPort, nullptr, Run, nullptr, Cleanup,
-        ExtensionData};
-    return index == 0 ? &descriptor : nullptr;
+    static const LV2_Descriptor descriptors[] = {{Lv2PlugClass().uri, Instantiate, ConnectPort,
+                                                  nullptr, Run, nullptr, Cleanup, ExtensionData},
+                                                 {Lv2PlugClass().monoUri, Instantiate, ConnectPort,
+                                                  nullptr, Run, nullptr, Cleanup, ExtensionData}};
+    const uint32_t count = Lv2PlugClass().monoUri ? 2 : 1;
+    return index < count ? &descriptors[index] : nullptr;
 }
 
 extern "C" LV2_SYMBOL_EXPORT const LV2UI_Descriptor* lv2ui_descriptor(uint32_t index) {
