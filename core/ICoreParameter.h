@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/GrowBuffer.h"
+#include "core/RelaxedDouble.h"
 
 #include <cstdint>
 
@@ -20,8 +21,9 @@ struct DisplayTextEntry {
 static_assert(sizeof(DisplayTextEntry) == 36, "display texts are packed 36 bytes apart");
 
 // One automatable value of the plug-in: its plain value, range, stepping and display rules.
-// A plain record owned by the plug-in core; it has no lock of its own (writers hold the
-// plug-in lock, readers for display accept a stale value).
+// A plain record owned by the plug-in core; it has no lock of its own. Writers of the value hold
+// the plug-in lock; readers on any thread (host value queries, display) need none, as the value
+// is stored atomically.
 class ICoreParameter {
   public:
     // Text fields hold at most this many characters plus the terminator; longer texts are cut.
@@ -65,7 +67,7 @@ class ICoreParameter {
     const char* DisplayTextFor(int32_t intValue) const;
 
     ParamKind kind = KindUnset;
-    double value = 0.0;
+    RelaxedDouble value = 0.0;
     double minimum = 0.0;
     double maximum = 1.0;
     double step = 1.0;

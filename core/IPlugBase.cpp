@@ -48,7 +48,7 @@ void SetBusLabel(PointerList<TextBuffer>& list, int index, const char* text) {
 
 } // namespace
 
-IPlugBase::IPlugBase(const PlugConfig& config) {
+IPlugBase::IPlugBase(const PlugConfig& config) : deferred(config.parameterCount) {
     Trace("IPlugBase::IPlugBase", "%s", config.effectName);
     for (int i = 0; i < config.parameterCount; ++i) {
         auto* parameter = new ICoreParameter;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ChannelIoPair.h"
+#include "core/DeferredChanges.h"
 #include "core/GrowBuffer.h"
 #include "core/ICoreParameter.h"
 #include "core/IEditorLink.h"
@@ -15,6 +16,7 @@
 #include "core/TextBuffer.h"
 #include "core/TransportRecord.h"
 
+#include <atomic>
 #include <cstdint>
 
 // Everything the plug-in core is given at construction.
@@ -100,6 +102,32 @@ class IPlugBase {
     virtual void PresetRestored() {}
     virtual void SetBlockFrames(int frames);
 
+    // The audio thread's block, the same for every format adapter. The audio thread never
+    // waits for the plug-in lock: BeginBlock tries it.
+    // - Taken: the host changes kept from blocks that ran without the lock are applied first,
+    //   in the order they came, then the block's own changes apply as the adapter passes them.
+    // - Held by another thread: the block runs with exactly what the previous block used
+    //   (the engine sees BlockRepeatsSettings() and keeps its designs, switches and mirrors;
+    //   bypass stays as it was), and the block's changes are kept for the next block that gets
+    //   the lock, the last value of each slot, none lost and none applied twice.
+    // Per block the adapter calls BeginBlock; for each of the host's changes, in the host's
+    // order, HostParameterChange, HostBypassChange or HostPresetChange; then RunBlock as often
+    // as it slices the block's audio; then EndBlock (AudioBlock does both ends).
+    // All of them: audio thread only; nothing here allocates or makes a system call.
+    bool BeginBlock();
+    // A core parameter's new normalised value (clamped to 0..1; not finite: ignored). Applied
+    // as an editor-visible change: the value, the editor's controls, ParameterChanged.
+    void HostParameterChange(int index, double normalised);
+    void HostBypassChange(bool bypass);
+    // Recalls preset `index` (RecallPreset refuses an index without a slot).
+    void HostPresetChange(int index);
+    // PassThrough while the block is bypassed, otherwise ProcessBlock on the core's channels.
+    void RunBlock(int frames);
+    void EndBlock();
+    // True inside a block that runs without the lock, with the previous block's settings.
+    bool BlockRepeatsSettings() const { return blockOpen && !blockLocked; }
+    bool BlockBypassed() const { return blockBypassed; }
+
     // Channel configurations.
     bool LegalIO(int inputs, int outputs) const;
     int NChannelConfigs() const { return channelConfigurations.Count(); }
@@ -145,6 +173,7 @@ class IPlugBase {
     int BlockSize() const { return blockSize; }
     int Latency() const { return latency; }
     int Tail() const { return tail; }
+    // Any thread, no lock.
     bool IsBypassed() const { return bypassed; }
     const char* EffectName() const { return effectName; }
     const char* ProductName() const { return productName; }
@@ -168,7 +197,7 @@ class IPlugBase {
     int32_t hostVersion = 0;
     bool splitOutputs = false;
     bool acceptsMidi = false;
-    bool bypassed = false;
+    std::atomic<bool> bypassed{false};
     int32_t currentPreset = 0;
     double sampleRate = 44100.0;
     int32_t blockSize = 0;
@@ -188,4 +217,16 @@ class IPlugBase {
 
     // Resizes every scratch buffer to `frames` doubles and zeroes them.
     void ResizeScratch(int frames);
+
+  private:
+    void HostChange(int slot, double value);
+    // Audio thread, under the plug-in lock.
+    void ApplyHostChange(int slot, double value);
+
+    // The audio thread's own: changes waiting for the lock, whether the current block holds
+    // it, and the bypass the current block runs with.
+    DeferredChanges deferred;
+    bool blockOpen = false;
+    bool blockLocked = false;
+    bool blockBypassed = false;
 };

@@ -8,9 +8,9 @@
 class PluginLock {
   public:
     void Lock() { mutex.lock(); }
-    void Unlock() { mutex.unlock(); }
-    // Never waits: false when another thread holds the lock.
+    // The audio thread's way in: true when taken, false at once when another thread holds it.
     bool TryLock() { return mutex.try_lock(); }
+    void Unlock() { mutex.unlock(); }
 
   private:
     std::recursive_mutex mutex;

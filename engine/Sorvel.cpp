@@ -44,25 +44,25 @@ Sorvel::~Sorvel() = default;
 
 double* Sorvel::MirrorFor(int index) {
     if (index >= kHighGainL && index <= kHighGainR)
-        return &state.gainMirror[HighBand][ChannelOf(index - kHighGainL)];
+        return &mirrors.gainMirror[HighBand][ChannelOf(index - kHighGainL)];
     if (index >= kMidGain1L && index <= kMidGain4R)
-        return &state
+        return &mirrors
                     .gainMirror[MidBand1 + (index - kMidGain1L) / 2][ChannelOf(index - kMidGain1L)];
     if (index >= kLowGainL && index <= kLowGainR)
-        return &state.gainMirror[LowBand][ChannelOf(index - kLowGainL)];
+        return &mirrors.gainMirror[LowBand][ChannelOf(index - kLowGainL)];
     if (index >= kOutL && index <= kOutR)
-        return &state.outputGainMirror[ChannelOf(index - kOutL)];
+        return &mirrors.outputGainMirror[ChannelOf(index - kOutL)];
     if (index == kDrive)
-        return &state.driveMirror;
+        return &mirrors.driveMirror;
     if (index >= kHighFreqL && index <= kHighFreqR)
-        return &state.selectorMirror[HighBand][ChannelOf(index - kHighFreqL)];
+        return &mirrors.selectorMirror[HighBand][ChannelOf(index - kHighFreqL)];
     if (index >= kMidFreq1L && index <= kMidFreq4R)
-        return &state.selectorMirror[MidBand1 + (index - kMidFreq1L) / 2]
-                                    [ChannelOf(index - kMidFreq1L)];
+        return &mirrors.selectorMirror[MidBand1 + (index - kMidFreq1L) / 2]
+                                      [ChannelOf(index - kMidFreq1L)];
     if (index >= kLowFreqL && index <= kLowFreqR)
-        return &state.selectorMirror[LowBand][ChannelOf(index - kLowFreqL)];
+        return &mirrors.selectorMirror[LowBand][ChannelOf(index - kLowFreqL)];
     if (index >= kLowCutL && index <= kLowCutR)
-        return &state.selectorMirror[LowCut][ChannelOf(index - kLowCutL)];
+        return &mirrors.selectorMirror[LowCut][ChannelOf(index - kLowCutL)];
     return nullptr;
 }
 
@@ -96,14 +96,17 @@ void Sorvel::UpdateLinkedPairs() {
 }
 
 void Sorvel::ProcessBlock(double** inputs, double** outputs, int frames) {
-    UpdateLinkedPairs();
-    UpdateFilters(state, SampleRate());
+    // Another thread holds the lock and may be writing the values and the mirrors: the designs,
+    // mirrors and switches of the last block stay.
+    if (!BlockRepeatsSettings()) {
+        UpdateLinkedPairs();
+        mirrors.CopyInto(state);
+        UpdateFilters(state, SampleRate());
+        switches.midSide = TruncateToInt32(GetParam(kMidSide)->value);
+        switches.bypass = TruncateToInt32(GetParam(kBypass)->value);
+        switches.oversampling = TruncateToInt32(GetParam(kOversampling)->value);
+    }
     if (frames <= 0)
         return;
-
-    ChainSwitches switches;
-    switches.midSide = TruncateToInt32(GetParam(kMidSide)->value);
-    switches.bypass = TruncateToInt32(GetParam(kBypass)->value);
-    switches.oversampling = TruncateToInt32(GetParam(kOversampling)->value);
     ProcessChain(state, switches, inputs, outputs, frames);
 }

@@ -28,7 +28,8 @@ void IGraphics::PromptForParameterValue(IControl* control, ICoreParameter* param
             control->SetValueFromEntry(parameter->ToNormalised(chosen->ChosenItem()));
         return;
     }
-    const double shown = parameter->negateDisplay ? -parameter->value : parameter->value;
+    const double value = parameter->value;
+    const double shown = parameter->negateDisplay ? -value : value;
     char text[64];
     if (parameter->displayPrecision > 0)
         std::snprintf(text, sizeof text, "%.*f", parameter->displayPrecision, shown);

@@ -2,6 +2,8 @@
 // audio ports onto the core's channels, the engine call.
 #include "lv2/IPlugLV2.h"
 
+#include "core/AudioBlock.h"
+
 #include <lv2/atom/atom.h>
 
 #include <algorithm>
@@ -83,20 +85,18 @@ void IPlugLV2::ConnectPort(uint32_t port, void* data) {
         Ports()[port] = data;
 }
 
-// Audio thread: only tries the plug-in lock. While another thread holds it the block runs on
-// the settings the core already has, and the ports' changes wait for the next block.
+// Audio thread: only tries the plug-in lock. A block that does not get it runs with the
+// previous block's settings, and the core keeps the ports' changes for the next (AudioBlock).
 void IPlugLV2::Run(uint32_t frames) {
-    const bool locked = lock.TryLock();
-    if (locked)
-        ApplyPortChanges();
+    AudioBlock block(*this);
+    ApplyPortChanges();
     if (frames > 0) {
         ConnectChannels();
         ProcessSlices(static_cast<int>(std::min<uint32_t>(frames, INT32_MAX)));
     }
-    if (locked)
-        lock.Unlock();
 }
 
+// Each port whose value changed since the previous block reaches the core as a host's change.
 void IPlugLV2::ApplyPortChanges() {
     for (int i = 0; i <= NParams(); ++i) {
         const float* port = static_cast<const float*>(Ports()[i]);
@@ -107,16 +107,11 @@ void IPlugLV2::ApplyPortChanges() {
             continue;
         Applied()[i] = value;
         if (i == EnabledPort()) {
-            bypassed = value < 0.5f;
-            continue;
+            HostBypassChange(value < 0.5f);
+        } else {
+            const ICoreParameter* parameter = GetParam(i);
+            HostParameterChange(i, parameter->ToNormalised(parameter->ClampToRange(value)));
         }
-        // The core's parameter path, as a host's normalised change takes it.
-        ICoreParameter* parameter = GetParam(i);
-        const double normalised = parameter->ToNormalised(parameter->ClampToRange(value));
-        parameter->SetFromNormalised(normalised);
-        if (IEditorLink* link = Editor())
-            link->ParameterChangedInCore(i, normalised, true);
-        ParameterChanged(i);
     }
 }
 
@@ -152,19 +147,10 @@ void IPlugLV2::ProcessSlices(int frames) {
                 channel->hostTarget = static_cast<float*>(Ports()[AudioOutputPort(i)]) + done;
         }
         AttachInputs(0, NInChannels(), attached, slice);
-        RunEngine(slice);
+        RunBlock(slice);
         ConvertOutputs(slice);
         done += slice;
     }
-}
-
-void IPlugLV2::RunEngine(int frames) {
-    if (bypassed) {
-        PassThrough(frames);
-        return;
-    }
-    ProcessBlock(NInChannels() > 0 ? InputPointers() : nullptr,
-                 NOutChannels() > 0 ? OutputPointers() : nullptr, frames);
 }
 
 void IPlugLV2::HostTimeSignature(int* numerator, int* denominator) {

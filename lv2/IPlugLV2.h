@@ -77,11 +77,10 @@ class IPlugLV2 : public IPlugBase {
     static constexpr const char* kStateKeySuffix = "#state";
 
   private:
-    // Audio thread, under the plug-in lock.
+    // Audio thread, inside the core's block.
     void ApplyPortChanges();
     void ConnectChannels();
     void ProcessSlices(int frames);
-    void RunEngine(int frames);
     // The state is the core's chunk followed by a 32-bit bypass flag.
     int StateSize() const { return NParams() * static_cast<int>(sizeof(double)) + 4; }
 

@@ -56,10 +56,12 @@ class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect
     // IPluginBase, user-interface thread.
     tresult PLUGIN_API initialize(Steinberg::FUnknown* context) override;
 
-    // IComponent, user-interface thread.
+    // IComponent, user-interface thread. Its state is the controller's, byte for byte.
     tresult PLUGIN_API setActive(Steinberg::TBool state) override;
+    tresult PLUGIN_API setProcessorState(Steinberg::IBStream* state) override;
+    tresult PLUGIN_API getProcessorState(Steinberg::IBStream* state) override;
 
-    // IAudioProcessor: user-interface thread, except process (audio thread, takes the lock).
+    // IAudioProcessor: user-interface thread, except process (audio thread, only tries the lock).
     tresult PLUGIN_API setBusArrangements(Steinberg::Vst::SpeakerArrangement* inputs,
                                           Steinberg::int32 numIns,
                                           Steinberg::Vst::SpeakerArrangement* outputs,
@@ -70,13 +72,17 @@ class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect
     tresult PLUGIN_API process(Steinberg::Vst::ProcessData& data) override;
     Steinberg::uint32 PLUGIN_API getTailSamples() override;
 
-    // IEditController: user-interface thread. The state pair takes the plug-in lock.
+    // IEditController: user-interface thread. The state calls take the plug-in lock while the
+    // values are taken or applied; a load that changed a value then tells the host
+    // (restartComponent with kParamValuesChanged), outside the lock.
+    tresult PLUGIN_API setComponentState(Steinberg::IBStream* state) override;
     tresult PLUGIN_API setEditorState(Steinberg::IBStream* state) override;
     tresult PLUGIN_API getEditorState(Steinberg::IBStream* state) override;
     tresult PLUGIN_API getParamStringByValue(ParamID id, Steinberg::Vst::ParamValue normalised,
                                              Steinberg::Vst::String128 text) override;
     Steinberg::Vst::ParamValue PLUGIN_API
     plainParamToNormalized(ParamID id, Steinberg::Vst::ParamValue plain) override;
+    // Any thread, no lock.
     Steinberg::Vst::ParamValue PLUGIN_API getParamNormalized(ParamID id) override;
     // Changes the core value only (under the plug-in lock): no engine notification, no editor
     // update.
@@ -135,7 +141,11 @@ class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect
     void AddBuses();
     void AddParameters();
 
-    // Audio thread, under the plug-in lock.
+    // The state stream: the core's chunk, then the bypass flag as a 32-bit integer.
+    tresult SaveStateStream(Steinberg::IBStream* state);
+    tresult LoadStateStream(Steinberg::IBStream* state);
+
+    // Audio thread, inside the core's block (which may not hold the plug-in lock).
     void ApplyParameterChanges(Steinberg::Vst::IParameterChanges* changes);
     void ForwardMidiEvents(Steinberg::Vst::IEventList* events);
     void ConnectInputs(const Steinberg::Vst::ProcessData& data);
@@ -146,7 +156,6 @@ class IPlugVST3 : public IPlugBase, public Steinberg::Vst::SingleComponentEffect
     void DisconnectInput(int index);
     void ProcessSlices(int frames, bool doublePrecision);
     void PointChannelsAt(int offset, bool doublePrecision);
-    void RunEngine(int frames);
     void SilenceHostOutputs(int frames, bool doublePrecision);
 
     // Per core channel, the host's channel array of the current block (float or double, as the

@@ -26,10 +26,9 @@ ParamValue PLUGIN_API IPlugVST3::plainParamToNormalized(ParamID id, ParamValue p
     return GetParam(static_cast<int>(id))->ToNormalised(plain);
 }
 
-// User-interface thread; takes the plug-in lock, under which the audio thread writes the same
-// values (automation, the link step, state loads).
+// Any thread, no lock: the values and the bypass flag are read atomically, so a host polling
+// them for its automation lanes never holds up the audio thread.
 ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id) {
-    PluginLockGuard guard(lock);
     if (IsCoreParameter(id))
         return GetParam(static_cast<int>(id))->GetNormalised();
     if (id == BypassParamId)
@@ -37,8 +36,8 @@ ParamValue PLUGIN_API IPlugVST3::getParamNormalized(ParamID id) {
     return 0.0;
 }
 
-// User-interface thread; takes the plug-in lock for the store only, as the audio thread reads
-// and writes the value under it.
+// User-interface thread; takes the plug-in lock for the store only, as the audio thread's
+// blocks that hold it read and write the value.
 tresult PLUGIN_API IPlugVST3::setParamNormalized(ParamID id, ParamValue value) {
     if (!IsCoreParameter(id))
         return kResultFalse;

@@ -2,6 +2,8 @@
 // the core's channels, the engine call and the transport queries.
 #include "vst3/IPlugVST3.h"
 
+#include "core/AudioBlock.h"
+
 #include "vst3/sdk/IEvents.h"
 #include "vst3/sdk/IParameterChanges.h"
 
@@ -33,9 +35,10 @@ int ChannelCount(const AudioBusBuffers& bus, int limit) {
 
 } // namespace
 
-// Audio thread: the whole call holds the plug-in lock.
+// Audio thread: tries the plug-in lock and never waits for it; a block that does not get it
+// runs with the previous block's settings and leaves its changes to the next (AudioBlock).
 tresult PLUGIN_API IPlugVST3::process(ProcessData& data) {
-    PluginLockGuard guard(lock);
+    AudioBlock block(*this);
     if (data.processContext)
         processContext = *data.processContext;
     ApplyParameterChanges(data.inputParameterChanges);
@@ -75,18 +78,12 @@ void IPlugVST3::ApplyParameterChanges(IParameterChanges* changes) {
             continue;
 
         const ParamID id = queue->getParameterId();
-        if (id == BypassParamId) {
-            bypassed = value > 0.5;
-        } else if (id == PresetParamId) {
-            RecallPreset(TruncateToInt32(value * NPresets()));
-        } else if (IsCoreParameter(id)) {
-            const double normalised = value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value);
-            const int index = static_cast<int>(id);
-            GetParam(index)->SetFromNormalised(normalised);
-            if (IEditorLink* link = Editor())
-                link->ParameterChangedInCore(index, normalised, true);
-            ParameterChanged(index);
-        }
+        if (id == BypassParamId)
+            HostBypassChange(value > 0.5);
+        else if (id == PresetParamId)
+            HostPresetChange(TruncateToInt32(value * NPresets()));
+        else if (IsCoreParameter(id))
+            HostParameterChange(static_cast<int>(id), value);
     }
 }
 
@@ -224,20 +221,11 @@ void IPlugVST3::ProcessSlices(int frames, bool doublePrecision) {
         if (!doublePrecision)
             AttachInputs(0, NInChannels(), PointerArray<float>(attachedInputs, NInChannels()),
                          slice);
-        RunEngine(slice);
+        RunBlock(slice);
         if (!doublePrecision)
             ConvertOutputs(slice);
         done += slice;
     }
-}
-
-void IPlugVST3::RunEngine(int frames) {
-    if (bypassed) {
-        PassThrough(frames);
-        return;
-    }
-    ProcessBlock(NInChannels() > 0 ? InputPointers() : nullptr,
-                 NOutChannels() > 0 ? OutputPointers() : nullptr, frames);
 }
 
 void IPlugVST3::SilenceHostOutputs(int frames, bool doublePrecision) {

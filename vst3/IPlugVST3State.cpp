@@ -1,11 +1,13 @@
 // The state stream of the VST 3 adapter: the core's chunk followed by a 32-bit bypass flag.
-// The host's stream is read and written outside the plug-in lock: it may be a slow file, and
-// the audio thread waits for every holder of the lock.
+// The component and the controller share it. The host's stream is read and written outside the
+// plug-in lock: it may be a slow file, and every block that finds the lock held runs on the
+// previous block's settings.
 #include "vst3/IPlugVST3.h"
 
 #include <cstring>
 
 using namespace Steinberg;
+using namespace Steinberg::Vst;
 
 namespace {
 
@@ -40,8 +42,8 @@ bool WriteFully(IBStream* stream, const unsigned char* bytes, int32 size) {
     int32 written = 0;
     while (written < size) {
         int32 reported = -1;
-        if (stream->write(const_cast<unsigned char*>(bytes) + written, size - written,
-                          &reported) != kResultOk)
+        if (stream->write(const_cast<unsigned char*>(bytes) + written, size - written, &reported) !=
+            kResultOk)
             return false;
         const int32 moved = MovedBytes(reported, size - written);
         if (moved <= 0)
@@ -62,6 +64,31 @@ void Reserve(StateChunk& chunk, int parameters) {
 
 // User-interface thread; holds the plug-in lock only while the state is taken.
 tresult PLUGIN_API IPlugVST3::getEditorState(IBStream* state) {
+    return SaveStateStream(state);
+}
+
+// User-interface thread: the same bytes as the controller's state, so that a host that keeps
+// its view of the parameters from the component's state sees what the plug-in holds.
+tresult PLUGIN_API IPlugVST3::getProcessorState(IBStream* state) {
+    return SaveStateStream(state);
+}
+
+// User-interface thread; holds the plug-in lock only while the read state is applied.
+tresult PLUGIN_API IPlugVST3::setEditorState(IBStream* state) {
+    return LoadStateStream(state);
+}
+
+// User-interface thread: the component's and the controller's state are one and the same.
+tresult PLUGIN_API IPlugVST3::setProcessorState(IBStream* state) {
+    return LoadStateStream(state);
+}
+
+// User-interface thread: a host hands the controller the component's state, which is ours.
+tresult PLUGIN_API IPlugVST3::setComponentState(IBStream* state) {
+    return LoadStateStream(state);
+}
+
+tresult IPlugVST3::SaveStateStream(IBStream* state) {
     if (!state)
         return kResultFalse;
     StateChunk chunk;
@@ -81,13 +108,12 @@ tresult PLUGIN_API IPlugVST3::getEditorState(IBStream* state) {
     return kResultOk;
 }
 
-// User-interface thread; holds the plug-in lock only while the read state is applied.
-tresult PLUGIN_API IPlugVST3::setEditorState(IBStream* state) {
+tresult IPlugVST3::LoadStateStream(IBStream* state) {
     if (!state)
         return kResultFalse;
 
-    // The current state, for its size and for the values a short stream does not reach. Taken
-    // again under the lock below, into the memory reserved here.
+    // The current state, for its size. Taken again under the lock below, into the memory
+    // reserved here, to tell whether the load changed anything.
     StateChunk chunk;
     Reserve(chunk, NParams());
     SaveState(chunk);
@@ -95,32 +121,40 @@ tresult PLUGIN_API IPlugVST3::setEditorState(IBStream* state) {
     if (size <= 0)
         return kResultFalse;
     StateChunk incoming;
-    if (!incoming.Append(chunk.Get(), size))
+    StateChunk before;
+    if (!incoming.Append(chunk.Get(), size) || !before.Append(chunk.Get(), size))
         return kResultFalse;
 
+    // A failed read, a stream shorter than the chunk or a flag cut short is a damaged state:
+    // it loads nothing. A stream that ends right after the chunk is an older state without the
+    // flag and loads with bypass off.
     int32 delivered = 0;
-    if (!ReadFully(state, static_cast<unsigned char*>(incoming.Get()), size, delivered))
-        return kResultFalse; // a broken chunk loads nothing
-    // Only whole values count: a value cut by the end of the stream keeps its current bytes
-    // rather than becoming a mixture of old and new.
-    delivered -= delivered % static_cast<int32>(sizeof(double));
-    // The flag starts at 0, so a stream that ends after the chunk (an older state) loads with
-    // bypass off.
+    if (!ReadFully(state, static_cast<unsigned char*>(incoming.Get()), size, delivered) ||
+        delivered != size)
+        return kResultFalse;
     int32 flag = 0;
     int32 flagDelivered = 0;
-    const bool flagRead = ReadFully(state, reinterpret_cast<unsigned char*>(&flag), sizeof flag,
-                                    flagDelivered);
+    if (!ReadFully(state, reinterpret_cast<unsigned char*>(&flag), sizeof flag, flagDelivered) ||
+        (flagDelivered != 0 && flagDelivered != static_cast<int32>(sizeof flag)))
+        return kResultFalse;
 
-    PluginLockGuard guard(lock);
-    chunk.Resize(0, false);
-    if (!SaveState(chunk) || chunk.Size() != size)
-        return kResultFalse;
-    if (delivered > 0)
-        std::memcpy(chunk.Get(), incoming.Get(), static_cast<size_t>(delivered));
-    LoadState(chunk, 0);
-    if (!flagRead)
-        return kResultFalse;
-    bypassed = flag != 0;
-    MirrorParamsToEditor();
+    bool changed = false;
+    {
+        PluginLockGuard guard(lock);
+        before.Resize(0, false);
+        if (!SaveState(before) || before.Size() != size)
+            return kResultFalse;
+        LoadState(incoming, 0);
+        chunk.Resize(0, false);
+        SaveState(chunk);
+        changed = chunk.Size() != size || std::memcmp(chunk.Get(), before.Get(), size) != 0 ||
+                  bypassed != (flag != 0);
+        bypassed = flag != 0;
+        MirrorParamsToEditor();
+    }
+    // Outside the lock: the host may call back into the plug-in from here.
+    if (changed)
+        if (IComponentHandler* handler = getComponentHandler())
+            handler->restartComponent(kParamValuesChanged);
     return kResultOk;
 }

@@ -39,11 +39,13 @@ thread_local pthread_mutex_t* seen[4];
 thread_local bool isAudioThread = false;
 thread_local int role = 0;
 thread_local int timedDepth = 0;
+thread_local int audioDepth = 0;
 thread_local double timedSince = 0.0;
 
 std::atomic<pthread_mutex_t*> timedMutex{nullptr};
 std::atomic<uint64_t> audioWaitNs{0}, otherHoldNs{0}, audioLocks{0}, otherLocks{0};
-std::atomic<uint64_t> roleHoldNs[CallCounters::kRoles], holdsOverMs{0};
+std::atomic<uint64_t> roleHoldNs[CallCounters::kRoles], holdsOverMs{0}, audioWaitsOver100Us{0};
+std::atomic<uint64_t> audioTries{0}, audioTriesRefused{0};
 // Counts by the power of two just above the time in nanoseconds.
 std::atomic<uint64_t> waitHistogram[64], holdHistogram[64];
 
@@ -108,8 +110,7 @@ void CountLock(pthread_mutex_t* mutex) {
         seen[counts.mutexes++] = mutex;
 }
 
-template <typename F>
-F Next(const char* name) {
+template <typename F> F Next(const char* name) {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
@@ -129,6 +130,11 @@ using MutexCall = int (*)(pthread_mutex_t*);
 
 int RealLock(pthread_mutex_t* mutex) {
     static const MutexCall next = Next<MutexCall>("pthread_mutex_lock");
+    return next(mutex);
+}
+
+int RealTryLock(pthread_mutex_t* mutex) {
+    static const MutexCall next = Next<MutexCall>("pthread_mutex_trylock");
     return next(mutex);
 }
 
@@ -160,7 +166,8 @@ Counts End() {
 }
 
 void TimeMutex(pthread_mutex_t* mutex) {
-    audioWaitNs = otherHoldNs = audioLocks = otherLocks = holdsOverMs = 0;
+    audioWaitNs = otherHoldNs = audioLocks = otherLocks = holdsOverMs = audioWaitsOver100Us = 0;
+    audioTries = audioTriesRefused = 0;
     for (std::atomic<uint64_t>& hold : roleHoldNs)
         hold = 0;
     for (int i = 0; i < 64; ++i)
@@ -187,6 +194,9 @@ LockTimes StopTiming() {
     for (int i = 0; i < kRoles; ++i)
         times.longestHoldMs[i] = roleHoldNs[i].load() / 1e6;
     times.otherHoldsOverMs = holdsOverMs.load();
+    times.audioWaitsOver100Us = audioWaitsOver100Us.load();
+    times.audioTries = audioTries.load();
+    times.audioTriesRefused = audioTriesRefused.load();
     times.audioWait999Ms = Percentile999Ms(waitHistogram);
     times.otherHold999Ms = Percentile999Ms(holdHistogram);
     return times;
@@ -200,6 +210,9 @@ int pthread_mutex_lock(pthread_mutex_t* mutex) {
     CountLock(mutex);
     if (mutex != timedMutex.load(std::memory_order_relaxed))
         return RealLock(mutex);
+    // The audio thread taking the lock again while it holds it cannot wait: not counted.
+    if (isAudioThread && audioDepth++ > 0)
+        return RealLock(mutex);
     const uint64_t asked = NowNs();
     const int result = RealLock(mutex);
     const uint64_t got = NowNs();
@@ -207,6 +220,8 @@ int pthread_mutex_lock(pthread_mutex_t* mutex) {
         ++audioLocks;
         RaiseTo(audioWaitNs, got - asked);
         Tally(waitHistogram, got - asked);
+        if (got - asked > 100000)
+            ++audioWaitsOver100Us;
     } else if (timedDepth++ == 0) {
         ++otherLocks;
         timedSince = static_cast<double>(got);
@@ -214,7 +229,29 @@ int pthread_mutex_lock(pthread_mutex_t* mutex) {
     return result;
 }
 
+int pthread_mutex_trylock(pthread_mutex_t* mutex) {
+    CountLock(mutex);
+    const int result = RealTryLock(mutex);
+    if (mutex != timedMutex.load(std::memory_order_relaxed) || result != 0) {
+        if (isAudioThread && mutex == timedMutex.load(std::memory_order_relaxed)) {
+            ++audioTries;
+            ++audioTriesRefused;
+        }
+        return result;
+    }
+    if (isAudioThread) {
+        if (audioDepth++ == 0)
+            ++audioTries;
+    } else if (timedDepth++ == 0) {
+        ++otherLocks;
+        timedSince = static_cast<double>(NowNs());
+    }
+    return result;
+}
+
 int pthread_mutex_unlock(pthread_mutex_t* mutex) {
+    if (isAudioThread && audioDepth > 0 && mutex == timedMutex.load(std::memory_order_relaxed))
+        --audioDepth;
     if (!isAudioThread && timedDepth > 0 && mutex == timedMutex.load(std::memory_order_relaxed) &&
         --timedDepth == 0) {
         const uint64_t held = NowNs() - static_cast<uint64_t>(timedSince);

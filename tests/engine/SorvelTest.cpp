@@ -92,12 +92,12 @@ TEST(Sorvel, CapturesTheDefaultsAsPresetZero) {
     EXPECT_STREQ(sorvel->PresetName(0), "-");
 
     // Construction leaves the drive mirror at 0; the recall at initialisation fills it.
-    EXPECT_EQ(sorvel->State().driveMirror, 0.0);
+    EXPECT_EQ(sorvel->Mirrors().driveMirror, 0.0);
     sorvel->GetParam(kDrive)->value = -25.0;
     ASSERT_TRUE(sorvel->RecallPreset(0));
     EXPECT_EQ(sorvel->GetParam(kDrive)->value, -40.0);
-    EXPECT_EQ(sorvel->State().driveMirror, -40.0);
-    EXPECT_EQ(sorvel->State().selectorMirror[LowCut][ChannelA], 1.0);
+    EXPECT_EQ(sorvel->Mirrors().driveMirror, -40.0);
+    EXPECT_EQ(sorvel->Mirrors().selectorMirror[LowCut][ChannelA], 1.0);
 }
 
 TEST(Sorvel, ParameterChangedFillsOnlyItsMirror) {
@@ -107,7 +107,7 @@ TEST(Sorvel, ParameterChangedFillsOnlyItsMirror) {
     SetPlain(*sorvel.plug, kMidFreq2L, 2.0);
     SetPlain(*sorvel.plug, kLowFreqR, 1.0);
     SetPlain(*sorvel.plug, kHighGainL, 7.0);
-    const EngineState& state = sorvel->State();
+    const ParameterMirrors& state = sorvel->Mirrors();
     EXPECT_EQ(state.gainMirror[MidBand3][ChannelB], 2.5);
     EXPECT_EQ(state.gainMirror[MidBand3][ChannelA], 0.0);
     EXPECT_EQ(state.outputGainMirror[ChannelA], -6.0);
@@ -116,12 +116,13 @@ TEST(Sorvel, ParameterChangedFillsOnlyItsMirror) {
     EXPECT_EQ(state.gainMirror[HighBand][ChannelA], 7.0);
 
     // Switches have no mirror, and indices outside the list change nothing.
-    const EngineState before = sorvel->State();
+    const ParameterMirrors before = sorvel->Mirrors();
     SetPlain(*sorvel.plug, kLink, 1.0);
     sorvel->ParameterChanged(-1);
     sorvel->ParameterChanged(99);
     EXPECT_EQ(
-        std::memcmp(&before.gainMirror, &sorvel->State().gainMirror, sizeof before.gainMirror), 0);
+        std::memcmp(&before.gainMirror, &sorvel->Mirrors().gainMirror, sizeof before.gainMirror),
+        0);
 }
 
 TEST(Sorvel, LinkStepMakesChannelBFollowChannelA) {
@@ -188,7 +189,7 @@ TEST(Sorvel, InstancesAreIndependent) {
     SorvelInstance first, second;
     SetPlain(*first.plug, kDrive, -22.0);
     EXPECT_EQ(second->GetParam(kDrive)->value, -40.0);
-    EXPECT_EQ(second->State().driveMirror, 0.0);
+    EXPECT_EQ(second->Mirrors().driveMirror, 0.0);
     StateChunk a, b;
     ASSERT_TRUE(first->SaveState(a));
     ASSERT_TRUE(second->SaveState(b));

@@ -154,7 +154,7 @@ TEST(SorvelLayout, DrawsEveryControlsFrameOverTheBackground) {
         double (*plain)(const ICoreParameter&, int);
     };
     const State states[] = {
-        {"as attached", [](const ICoreParameter& p, int) { return p.value; }},
+        {"as attached", [](const ICoreParameter& p, int) -> double { return p.value; }},
         {"all at maximum", [](const ICoreParameter& p, int) { return p.maximum; }},
         {"all at minimum", [](const ICoreParameter& p, int) { return p.minimum; }},
         {"spread", [](const ICoreParameter& p,

@@ -71,7 +71,9 @@ Status ApplyStateFile(const PluginInstance& plugin, const StateFile& file) {
     auto fail = [&file](const Status& s) {
         return Status::Fail("preset '" + file.path + "': " + s.message());
     };
-    if (const auto& comp = file.preset.componentState) {
+    // Presets of plug-ins that kept no component state (Sorvel's before its component served
+    // the controller's state) carry an empty "Comp": it holds nothing to hand over.
+    if (const auto& comp = file.preset.componentState; comp && !comp->empty()) {
         Vst::IComponent* component = plugin.Component();
         if (Status s = Deliver(
                 *comp, [component](IBStream* st) { return component->setState(st); },
