@@ -27,14 +27,15 @@ const LV2_State_Interface& StateOf(const Instance& plug) {
 
 StateData Save(const Instance& plug) {
     StateData saved;
-    auto store = [](LV2_State_Handle out, uint32_t, const void* value, size_t size, uint32_t type,
-                    uint32_t) {
-        const auto* bytes = static_cast<const unsigned char*>(value);
-        *static_cast<StateData*>(out) = {{bytes, bytes + size}, type};
-        return LV2_STATE_SUCCESS;
-    };
-    EXPECT_EQ(StateOf(plug).save(plug.instance->lv2_handle, store, &saved, 0, nullptr),
-              LV2_STATE_SUCCESS);
+    StateOf(plug).save(
+        plug.instance->lv2_handle,
+        [](LV2_State_Handle out, uint32_t, const void* value, size_t size, uint32_t type,
+           uint32_t) {
+            const auto* bytes = static_cast<const unsigned char*>(value);
+            *static_cast<StateData*>(out) = {{bytes, bytes + size}, type};
+            return LV2_STATE_SUCCESS;
+        },
+        &saved, 0, nullptr);
     return saved;
 }
 
@@ -78,13 +79,11 @@ TEST_F(Lv2Plugin, PortsAreTheParametersTheVst3PluginPublishes) {
     std::vector<LilvNode*> nodes;
     auto uri = [&](const char* text) { return nodes.emplace_back(lilv_new_uri(host.world, text)); };
     const LilvPlugin* p = host.plugin;
-    int coreParameters = 0;
     for (int32 i = 0; i < vst3.controller->getParameterCount(); ++i) {
         Vst::ParameterInfo info{};
         vst3.controller->getParameterInfo(i, info);
         if (info.id >= 0x1000)
             continue; // "Preset", and "Bypass", which is the port designated lv2:enabled
-        ++coreParameters;
         std::string symbol = PluginTestHost::Narrow(info.title);
         std::transform(symbol.begin(), symbol.end(), symbol.begin(), ::tolower);
         SCOPED_TRACE(symbol);
@@ -111,12 +110,11 @@ TEST_F(Lv2Plugin, PortsAreTheParametersTheVst3PluginPublishes) {
         lilv_scale_points_free(points);
         lilv_nodes_free(units);
     }
-    EXPECT_EQ(coreParameters, 33);
+    EXPECT_EQ(lilv_plugin_get_num_ports(p), 38u) << "33 parameters, enabled, 2 in, 2 out";
     const LilvNode *input = uri(LV2_CORE__InputPort), *audio = uri(LV2_CORE__AudioPort);
     EXPECT_EQ(lilv_plugin_get_port_by_designation(p, input, uri(LV2_CORE__enabled)),
               lilv_plugin_get_port_by_index(p, uint32_t(host.Port("enabled"))));
     EXPECT_EQ(lilv_plugin_get_num_ports_of_class(p, audio, input, nullptr), 2u);
-    EXPECT_EQ(lilv_plugin_get_num_ports_of_class(p, audio, uri(LV2_CORE__OutputPort), nullptr), 2u);
     EXPECT_TRUE(lilv_world_ask(host.world, lilv_plugin_get_uri(p), uri(LILV_NS_RDF "type"),
                                uri(LV2_CORE__EQPlugin)));
     LilvNode* maintainer = nodes.emplace_back(lilv_plugin_get_author_name(p));
@@ -125,48 +123,29 @@ TEST_F(Lv2Plugin, PortsAreTheParametersTheVst3PluginPublishes) {
 }
 
 TEST_F(Lv2Plugin, StateRestoresIntoAFreshInstanceAndDamagedStateChangesNothing) {
-    Instance edited(host), fresh(host), twin(host);
+    Instance edited(host), fresh(host), twin(host), plug(host);
     Edit(edited);
     Sound(edited); // the ports reach the core in run()
-    using Ports = std::pair<Lv2TestHost*, Instance*>;
-    auto getPort = [](const char* symbol, void* data, uint32_t* size, uint32_t* type) {
-        auto [self, plug] = *static_cast<Ports*>(data);
-        *size = sizeof(float);
-        *type = self->Map(LV2_ATOM__Float);
-        return static_cast<const void*>(&plug->controls[size_t(self->Port(symbol))]);
-    };
-    auto setPort = [](const char* symbol, void* data, const void* value, uint32_t, uint32_t) {
-        auto [self, plug] = *static_cast<Ports*>(data);
-        plug->controls[size_t(self->Port(symbol))] = *static_cast<const float*>(value);
-    };
-    Ports from{&host, &edited}, to{&host, &fresh};
+    // The state alone, without the port values a host would also restore.
     LilvState* state =
         lilv_state_new_from_instance(host.plugin, edited.instance, &host.map, nullptr, nullptr,
-                                     nullptr, nullptr, getPort, &from, LV2_STATE_IS_POD, nullptr);
-    lilv_state_restore(state, fresh.instance, setPort, &to, 0, nullptr);
+                                     nullptr, nullptr, nullptr, nullptr, LV2_STATE_IS_POD, nullptr);
+    lilv_state_restore(state, fresh.instance, nullptr, nullptr, 0, nullptr);
     lilv_state_free(state);
     const StateData saved = Save(edited);
     EXPECT_EQ(saved.bytes.size(), 268u) << "the VST 3 state's bytes";
     EXPECT_EQ(Save(fresh).bytes, saved.bytes);
-    const int portCount = host.Port("enabled") + 1; // the audio ports have no values
-    EXPECT_TRUE(std::equal(fresh.controls.begin(), fresh.controls.begin() + portCount,
-                           edited.controls.begin()))
-        << "the host's saved port values";
     Edit(twin);
     const std::vector<float> restoredSound = Sound(fresh);
     EXPECT_EQ(restoredSound, Sound(twin));
-    EXPECT_NE(restoredSound, Sound(*std::make_unique<Instance>(host)));
+    EXPECT_NE(restoredSound, Sound(plug));
 
-    Instance plug(host);
     const StateData before = Save(plug);
-    StateData shorter = saved, longer = saved, wrongType = saved;
+    StateData shorter = saved, wrongType = saved;
     shorter.bytes.pop_back();
-    longer.bytes.push_back(0);
     wrongType.type = host.Map(LV2_ATOM__String);
     EXPECT_EQ(Restore(plug, shorter), LV2_STATE_ERR_UNKNOWN);
-    EXPECT_EQ(Restore(plug, longer), LV2_STATE_ERR_UNKNOWN);
     EXPECT_EQ(Restore(plug, wrongType), LV2_STATE_ERR_BAD_TYPE);
-    EXPECT_EQ(Restore(plug, StateData{}), LV2_STATE_ERR_NO_PROPERTY);
     EXPECT_EQ(Save(plug).bytes, before.bytes) << "damaged state changed the instance";
 }
 

@@ -6,6 +6,9 @@
 set -euo pipefail
 plughost=$1 wavcompare=$2 vst3=$3 lv2=$4 work=$5
 command -v lv2apply >/dev/null || { echo "lv2apply (lilv-utils) is not installed"; exit 77; }
+if readelf -d "$lv2"/Sorvel.lv2/Sorvel.so | grep -Eq 'NEEDED.*lib(a|t|ub)san'; then
+  echo "the bundle carries a sanitizer runtime that lv2apply cannot load"; exit 77
+fi
 uri=https://www.velmora.audio/plugins/sorvel
 mkdir -p "$work"
 "$wavcompare" noise "$work/noise.wav"
