@@ -12,8 +12,8 @@
 
 namespace {
 
-// Blocks longer than the scratch buffers are processed in slices; without the host's word on
-// its longest block the scratch holds this many frames.
+// Blocks longer than the scratch buffers are processed in slices; the scratch holds the host's
+// longest block, and at least this many frames.
 constexpr int kDefaultScratchFrames = 4096;
 constexpr int kMaxScratchFrames = 1 << 20;
 
@@ -60,8 +60,7 @@ bool IPlugLV2::Instantiate(const char* pluginUri, int channels, double rate, int
     }
 
     sampleRate = rate;
-    ResizeScratch(maxBlockFrames > 0 ? std::min(maxBlockFrames, kMaxScratchFrames)
-                                     : kDefaultScratchFrames);
+    ResizeScratch(std::clamp(maxBlockFrames, kDefaultScratchFrames, kMaxScratchFrames));
     if (blockSize <= 0)
         return false;
     for (int i = 0; i < NInChannels(); ++i)

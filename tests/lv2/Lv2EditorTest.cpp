@@ -63,18 +63,12 @@ TEST(Lv2Editor, ShowsTheOffscreenPictureAndWritesADragToTheHostsPort) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
     };
-    Display* x = display.Connection();
-    auto moveTo = [&](int px, int py) {
-        int rootX = 0, rootY = 0;
-        Window child = 0;
-        XTranslateCoordinates(x, window, DefaultRootWindow(x), px, py, &rootX, &rootY, &child);
-        XTestFakeMotionEvent(x, DefaultScreen(x), rootX, rootY, CurrentTime);
-        XFlush(x);
-        runFor(30);
-    };
-    auto button = [&](bool down) {
-        XTestFakeButtonEvent(x, 1, down, CurrentTime);
-        XFlush(x);
+    // The pointer, played through XTEST; the host window lies at the screen's origin.
+    auto pointer = [&](int px, int py, int button) {
+        XTestFakeMotionEvent(display.Connection(), 0, px, py, CurrentTime);
+        if (button >= 0)
+            XTestFakeButtonEvent(display.Connection(), 1, button, CurrentTime);
+        XFlush(display.Connection());
         runFor(30);
     };
     // What the graphics library draws offscreen for the values of the host's ports.
@@ -92,11 +86,10 @@ TEST(Lv2Editor, ShowsTheOffscreenPictureAndWritesADragToTheHostsPort) {
     EXPECT_EQ(DescribeDifference(display.Pixels(window, 1156, 456), reference()), "");
 
     const ControlSpot drive = SorvelControlSpot(33); // the drive knob
-    moveTo(drive.x, drive.y);
-    button(true);
+    pointer(drive.x, drive.y, true);
     for (int step = 1; step <= 4; ++step)
-        moveTo(drive.x, drive.y - 10 * step);
-    button(false);
+        pointer(drive.x, drive.y - 10 * step, -1);
+    pointer(drive.x, drive.y - 40, false);
     ASSERT_FALSE(record.writes.empty()) << "the drag wrote nothing to the host";
     for (const auto& [port, value] : record.writes)
         EXPECT_EQ(port, unsigned(kDrive));
