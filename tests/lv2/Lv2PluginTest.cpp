@@ -3,6 +3,7 @@
 #include "Lv2TestHost.h"
 #include "tests/vst3/PluginTestHost.h"
 
+#include <algorithm>
 #include <dlfcn.h>
 #include <lv2/atom/atom.h>
 #include <lv2/state/state.h>

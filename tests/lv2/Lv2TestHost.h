@@ -4,7 +4,7 @@
 #include <lilv/lilv.h>
 #include <lv2/urid/urid.h>
 
-#include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,11 +22,7 @@ struct Lv2TestHost {
     }
     ~Lv2TestHost() { lilv_world_free(world); }
 
-    LV2_URID Map(const char* uri) {
-        if (std::find(uris.begin(), uris.end(), uri) == uris.end())
-            uris.emplace_back(uri);
-        return LV2_URID(std::find(uris.begin(), uris.end(), uri) - uris.begin() + 1);
-    }
+    LV2_URID Map(const char* uri) { return uris.emplace(uri, uris.size() + 1).first->second; }
     int Port(const char* symbol) {
         LilvNode* node = lilv_new_string(world, symbol);
         const LilvPort* port = lilv_plugin_get_port_by_symbol(plugin, node);
@@ -56,7 +52,7 @@ struct Lv2TestHost {
 
     LilvWorld* world = lilv_world_new();
     const LilvPlugin* plugin = nullptr;
-    std::vector<std::string> uris;
+    std::map<std::string, LV2_URID> uris;
     LV2_URID_Map map{this, [](LV2_URID_Map_Handle self, const char* uri) {
                          return static_cast<Lv2TestHost*>(self)->Map(uri);
                      }};

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+// Concatenations start from a std::string: g++ 12 takes a literal + string for an overlapping
+// copy (-Wrestrict).
 namespace {
 
 const char* const kPrefixes = "@prefix doap: <http://usefulinc.com/ns/doap#> .\n"
