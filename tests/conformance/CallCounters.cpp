@@ -44,8 +44,7 @@ thread_local double timedSince = 0.0;
 
 std::atomic<pthread_mutex_t*> timedMutex{nullptr};
 std::atomic<uint64_t> audioWaitNs{0}, otherHoldNs{0}, audioLocks{0}, otherLocks{0};
-std::atomic<uint64_t> roleHoldNs[CallCounters::kRoles], holdsOverMs{0}, audioWaitsOver100Us{0};
-std::atomic<uint64_t> audioTries{0}, audioTriesRefused{0};
+std::atomic<uint64_t> roleHoldNs[CallCounters::kRoles], holdsOverMs{0};
 // Counts by the power of two just above the time in nanoseconds.
 std::atomic<uint64_t> waitHistogram[64], holdHistogram[64];
 
@@ -110,7 +109,8 @@ void CountLock(pthread_mutex_t* mutex) {
         seen[counts.mutexes++] = mutex;
 }
 
-template <typename F> F Next(const char* name) {
+template <typename F>
+F Next(const char* name) {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
 }
 
@@ -130,11 +130,6 @@ using MutexCall = int (*)(pthread_mutex_t*);
 
 int RealLock(pthread_mutex_t* mutex) {
     static const MutexCall next = Next<MutexCall>("pthread_mutex_lock");
-    return next(mutex);
-}
-
-int RealTryLock(pthread_mutex_t* mutex) {
-    static const MutexCall next = Next<MutexCall>("pthread_mutex_trylock");
     return next(mutex);
 }
 
@@ -166,8 +161,7 @@ Counts End() {
 }
 
 void TimeMutex(pthread_mutex_t* mutex) {
-    audioWaitNs = otherHoldNs = audioLocks = otherLocks = holdsOverMs = audioWaitsOver100Us = 0;
-    audioTries = audioTriesRefused = 0;
+    audioWaitNs = otherHoldNs = audioLocks = otherLocks = holdsOverMs = 0;
     for (std::atomic<uint64_t>& hold : roleHoldNs)
         hold = 0;
     for (int i = 0; i < 64; ++i)
@@ -194,9 +188,6 @@ LockTimes StopTiming() {
     for (int i = 0; i < kRoles; ++i)
         times.longestHoldMs[i] = roleHoldNs[i].load() / 1e6;
     times.otherHoldsOverMs = holdsOverMs.load();
-    times.audioWaitsOver100Us = audioWaitsOver100Us.load();
-    times.audioTries = audioTries.load();
-    times.audioTriesRefused = audioTriesRefused.load();
     times.audioWait999Ms = Percentile999Ms(waitHistogram);
     times.otherHold999Ms = Percentile999Ms(holdHistogram);
     return times;
@@ -208,10 +199,8 @@ extern "C" {
 
 int pthread_mutex_lock(pthread_mutex_t* mutex) {
     CountLock(mutex);
-    if (mutex != timedMutex.load(std::memory_order_relaxed))
-        return RealLock(mutex);
-    // The audio thread taking the lock again while it holds it cannot wait: not counted.
-    if (isAudioThread && audioDepth++ > 0)
+    // The audio thread taking the mutex again while it holds it cannot wait.
+    if (mutex != timedMutex.load(std::memory_order_relaxed) || (isAudioThread && audioDepth++ > 0))
         return RealLock(mutex);
     const uint64_t asked = NowNs();
     const int result = RealLock(mutex);
@@ -220,8 +209,6 @@ int pthread_mutex_lock(pthread_mutex_t* mutex) {
         ++audioLocks;
         RaiseTo(audioWaitNs, got - asked);
         Tally(waitHistogram, got - asked);
-        if (got - asked > 100000)
-            ++audioWaitsOver100Us;
     } else if (timedDepth++ == 0) {
         ++otherLocks;
         timedSince = static_cast<double>(got);
@@ -230,22 +217,11 @@ int pthread_mutex_lock(pthread_mutex_t* mutex) {
 }
 
 int pthread_mutex_trylock(pthread_mutex_t* mutex) {
-    CountLock(mutex);
-    const int result = RealTryLock(mutex);
-    if (mutex != timedMutex.load(std::memory_order_relaxed) || result != 0) {
-        if (isAudioThread && mutex == timedMutex.load(std::memory_order_relaxed)) {
-            ++audioTries;
-            ++audioTriesRefused;
-        }
-        return result;
-    }
-    if (isAudioThread) {
-        if (audioDepth++ == 0)
-            ++audioTries;
-    } else if (timedDepth++ == 0) {
-        ++otherLocks;
-        timedSince = static_cast<double>(NowNs());
-    }
+    static const MutexCall next = Next<MutexCall>("pthread_mutex_trylock");
+    const int result = next(mutex);
+    if (result == 0 && isAudioThread && mutex == timedMutex.load(std::memory_order_relaxed) &&
+        audioDepth++ == 0)
+        ++audioLocks;
     return result;
 }
 

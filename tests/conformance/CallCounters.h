@@ -25,8 +25,8 @@ Counts End();
 long long LiveAllocations();
 
 // Lock timing of one mutex: the longest wait of the thread marked as the audio thread before
-// it got the mutex (a lock it already holds is not counted; tries are counted apart), and the
-// longest time any other thread held it (outermost lock to the matching unlock).
+// it got the mutex (a try that takes it counts as a lock without a wait), and the longest time any other thread held it (outermost lock to the
+// matching unlock).
 constexpr int kRoles = 4;
 struct LockTimes {
     double longestAudioWaitMs = 0.0;
@@ -37,11 +37,6 @@ struct LockTimes {
     double longestHoldMs[kRoles] = {};
     // Holds longer than a millisecond, by threads other than the audio thread.
     uint64_t otherHoldsOverMs = 0;
-    // The audio thread's waits longer than 0.1 ms.
-    uint64_t audioWaitsOver100Us = 0;
-    // The audio thread's tries of the mutex, and those that found it held.
-    uint64_t audioTries = 0;
-    uint64_t audioTriesRefused = 0;
     // 99.9 % of the audio thread's waits and of the other threads' holds were at most this
     // long (to the next power of two in nanoseconds): the longest ones are mostly the
     // scheduler's preemption of a holder, this is what the code itself costs.

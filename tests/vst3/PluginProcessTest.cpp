@@ -269,45 +269,27 @@ TEST_P(PluginProcess, StateStream) {
         EXPECT_EQ(value(loaded, TestPlugParams::kTone), 0.0);
     }
     {
-        SCOPED_TRACE("short, cut or failing streams change nothing");
+        SCOPED_TRACE("short streams");
         std::vector<uint8> current = defaults;
         store(current, TestPlugParams::kGain, -6.0);
         store(current, TestPlugParams::kSwitch, 1.0);
         ASSERT_EQ(load(current), kResultOk);
 
         std::vector<uint8> incoming = defaults;
-        store(incoming, TestPlugParams::kGain, 12.0);
         incoming.resize(8 + 3); // Gain whole, three low bytes of Mode
         EXPECT_EQ(load(incoming), kResultFalse);
-        EXPECT_EQ(load({}, 0), kResultFalse);
-        std::vector<uint8> cutFlag = defaults;
-        cutFlag.pop_back();
-        EXPECT_EQ(load(cutFlag), kResultFalse);
         std::vector<uint8> noBypass(defaults.begin(), defaults.end() - 4);
         EXPECT_EQ(load(noBypass, 1), kResultFalse) << "the bypass read failed";
+        EXPECT_EQ(load({}, 0), kResultFalse);
         EXPECT_EQ(saved(), current) << "a refused stream changed the state";
         EXPECT_EQ(plug.controller->setState(nullptr), kResultFalse);
-
-        EXPECT_EQ(load(noBypass), kResultOk) << "a state without the flag (an older one)";
-        EXPECT_EQ(saved(), defaults);
     }
     {
-        SCOPED_TRACE("the component's state is the controller's");
-        std::vector<uint8> edited = defaults;
-        store(edited, TestPlugParams::kGain, 6.0);
-        edited[edited.size() - 4] = 1;
-        IPtr<Hosting::MemoryStream> in =
-            IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream(edited));
-        EXPECT_EQ(plug.component->setState(in.get()), kResultOk);
-        IPtr<Hosting::MemoryStream> out =
+        SCOPED_TRACE("the component's state pair is the controller's");
+        IPtr<Hosting::MemoryStream> stream =
             IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream);
-        EXPECT_EQ(plug.component->getState(out.get()), kResultOk);
-        EXPECT_EQ(out->data(), edited);
-        EXPECT_EQ(saved(), edited);
-        IPtr<Hosting::MemoryStream> back =
-            IPtr<Hosting::MemoryStream>::adopt(new Hosting::MemoryStream(defaults));
-        EXPECT_EQ(plug.controller->setComponentState(back.get()), kResultOk);
-        EXPECT_EQ(saved(), defaults);
+        EXPECT_EQ(plug.component->getState(stream.get()), kResultOk);
+        EXPECT_EQ(stream->data(), saved());
     }
 }
 
