@@ -29,7 +29,7 @@ Channel ChannelOf(int pairIndex) {
 
 } // namespace
 
-Sorvel::Sorvel() : IPlugVST3(SorvelConfig()) {
+Sorvel::Sorvel() : PlugAdapter(SorvelConfig()) {
     for (const SorvelParamDeclaration& p : kSorvelIntegerParams)
         GetParam(p.index)->DeclareInteger(p.name, p.defaultValue, p.minimum, p.maximum, "", "");
     for (const SorvelParamDeclaration& p : kSorvelContinuousParams)

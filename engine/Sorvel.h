@@ -3,11 +3,12 @@
 #include "engine/EngineState.h"
 #include "engine/ParameterMirrors.h"
 #include "engine/ProcessChain.h"
-#include "vst3/IPlugVST3.h"
+// The adapter of the format this build serves; the engine never names it.
+#include "PlugAdapter.h"
 
 // The equaliser plug-in: its parameter set, the engine state the parameters are mirrored into,
 // and the block processing.
-class Sorvel : public IPlugVST3 {
+class Sorvel : public PlugAdapter {
   public:
     Sorvel();
     ~Sorvel() override;

@@ -1,6 +1,9 @@
 # The plug-in class and the module hosts load. Included from the top level once every
 # subsystem it builds on is defined.
+# Sorvel.cpp is built once per format: the adapter it derives from comes from the format's
+# adapter folder on the include path.
 add_library(sorvel_engine STATIC ${CMAKE_CURRENT_LIST_DIR}/Sorvel.cpp)
+target_include_directories(sorvel_engine PUBLIC ${PROJECT_SOURCE_DIR}/vst3/adapter)
 target_link_libraries(sorvel_engine
   PUBLIC sorvel_options sorvel_dsp sorvel_core sorvel_vst3 sorvel_editor_layout sorvel_graphics)
 
@@ -21,4 +24,14 @@ if(TARGET sorvel_moduleinfo AND (NOT CMAKE_CROSSCOMPILING OR CMAKE_CROSSCOMPILIN
             ${_sorvel_bundle}/Contents/Resources/moduleinfo.json
     VERBATIM)
   add_dependencies(Sorvel sorvel_moduleinfo)
+endif()
+
+# The same plug-in for LV2 hosts (Linux): Sorvel.lv2 beside Sorvel.vst3.
+if(TARGET sorvel_lv2)
+  add_library(sorvel_engine_lv2 STATIC ${CMAKE_CURRENT_LIST_DIR}/Sorvel.cpp
+                                       ${CMAKE_CURRENT_LIST_DIR}/SorvelLv2Entry.cpp)
+  target_include_directories(sorvel_engine_lv2 PUBLIC ${PROJECT_SOURCE_DIR}/lv2/adapter)
+  target_link_libraries(sorvel_engine_lv2
+    PUBLIC sorvel_options sorvel_dsp sorvel_core sorvel_lv2 sorvel_editor_layout sorvel_graphics)
+  sorvel_add_lv2_bundle(Sorvel_lv2 Sorvel sorvel_engine_lv2)
 endif()

@@ -12,6 +12,7 @@ packages=(
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine64 googletest dpkg-dev ninja-build
   xdotool imagemagick libkissfft-dev
   ardour
+  lv2-dev liblilv-dev lilv-utils jalv jackd2
 )
 
 missing=()
