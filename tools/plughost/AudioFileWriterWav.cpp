@@ -1,0 +1,87 @@
+// Audio files where the build has no libsndfile: WAV only, encoded by WavFile.
+#include "tools/plughost/AudioFileWriter.h"
+
+#include "tools/plughost/AudioFile.h"
+#include "tools/plughost/AudioFormat.h"
+#include "tools/plughost/PendingFile.h"
+#include "tools/plughost/WavFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <io.h>
+#include <vector>
+
+namespace plughost {
+
+struct AudioFileWriter::File {
+    PendingFile pending;
+    std::vector<std::uint8_t> bytes; // one block's worth, encoded
+    int encoding = 0;
+    std::uint64_t expected = 0;
+    std::uint64_t written = 0;
+    std::uint64_t dataBytes = 0;
+};
+
+namespace {
+
+Status WriteAll(int descriptor, const std::vector<std::uint8_t>& bytes, const std::string& path) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const int put =
+            _write(descriptor, bytes.data() + done,
+                   static_cast<unsigned>(std::min<size_t>(bytes.size() - done, 1 << 30)));
+        if (put <= 0)
+            return Status::Fail("error writing '" + path + "': " + std::strerror(errno));
+        done += static_cast<size_t>(put);
+    }
+    return Status::Ok();
+}
+
+} // namespace
+
+AudioFileWriter::AudioFileWriter() = default;
+AudioFileWriter::~AudioFileWriter() = default;
+
+Status AudioFileWriter::Open(const std::string& name, int format, int channelCount, double rate,
+                             std::int64_t frames) {
+    file.reset();
+    path = name;
+    channels = channelCount;
+    clipped = 0;
+    if (Status s = CheckWritable(path, format, channels, rate); !s)
+        return s;
+    file = std::make_unique<File>();
+    File& f = *file;
+    f.encoding = format::Encoding(format);
+    f.expected = static_cast<std::uint64_t>(std::max<std::int64_t>(frames, 0));
+    if (Status s = WavHeader(channels, rate, f.encoding, f.expected, path, f.bytes); !s)
+        return s;
+    if (Status s = f.pending.Open(path); !s)
+        return s;
+    return WriteAll(f.pending.Descriptor(), f.bytes, path);
+}
+
+Status AudioFileWriter::Write(const double* const* samples, int frames) {
+    File& f = *file;
+    if (f.written + static_cast<std::uint64_t>(frames) > f.expected)
+        return Status::Fail("error writing '" + path + "': more frames than its header holds");
+    f.bytes.clear();
+    EncodeWavFrames(samples, channels, static_cast<size_t>(frames), f.encoding, f.bytes, clipped);
+    f.written += static_cast<std::uint64_t>(frames);
+    f.dataBytes += f.bytes.size();
+    return WriteAll(f.pending.Descriptor(), f.bytes, path);
+}
+
+Status AudioFileWriter::Commit() {
+    File& f = *file;
+    if (f.written != f.expected)
+        return Status::Fail("error writing '" + path + "': the file could not be completed");
+    // The data chunk is padded to an even length.
+    if (f.dataBytes & 1)
+        if (Status s = WriteAll(f.pending.Descriptor(), {0}, path); !s)
+            return s;
+    return f.pending.Commit();
+}
+
+} // namespace plughost
