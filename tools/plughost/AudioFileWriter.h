@@ -29,6 +29,8 @@ class AudioFileWriter final : public AudioSink {
 
     // Samples beyond full scale that an integer encoding had to clip.
     std::int64_t ClippedSamples() const { return clipped; }
+    // The largest magnitude among the samples handed over, before any clipping.
+    double Peak() const { return peak; }
 
   private:
     struct File; // the library's or the system's handle, the pending file and a buffer
@@ -36,6 +38,7 @@ class AudioFileWriter final : public AudioSink {
     std::string path;
     int channels = 0;
     std::int64_t clipped = 0;
+    double peak = 0;
 };
 
 } // namespace plughost

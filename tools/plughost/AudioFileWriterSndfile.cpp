@@ -44,6 +44,7 @@ Status AudioFileWriter::Open(const std::string& name, int format, int channelCou
     path = name;
     channels = channelCount;
     clipped = 0;
+    peak = 0;
     const double rounded = std::round(rate);
     if (channels < 1 || rounded < 1 || rounded > 2147483647.0)
         return Status::Fail("nothing to write to '" + path + "'");
@@ -78,13 +79,26 @@ Status AudioFileWriter::Write(const double* const* samples, int frames) {
         for (int c = 0; c < channels; ++c) {
             const double* from = samples[c] + done;
             double* to = f.chunk.data() + f.chunkFrames * channels + c;
-            for (int i = 0; i < count; ++i) {
-                const double v = from[i];
-                if (f.countClipping && std::fabs(v) > 1.0)
-                    ++clipped;
-                to[static_cast<std::ptrdiff_t>(i) * channels] =
-                    f.pcmBits > 0 ? QuantisePcm(v, f.pcmBits) : v;
+            double channelPeak = 0;
+            std::int64_t beyond = 0;
+            if (f.pcmBits > 0) {
+                for (int i = 0; i < count; ++i) {
+                    const double v = from[i];
+                    channelPeak = std::max(channelPeak, std::fabs(v));
+                    beyond += std::fabs(v) > 1.0;
+                    to[static_cast<std::ptrdiff_t>(i) * channels] = QuantisePcm(v, f.pcmBits);
+                }
+            } else {
+                for (int i = 0; i < count; ++i) {
+                    const double v = from[i];
+                    channelPeak = std::max(channelPeak, std::fabs(v));
+                    beyond += std::fabs(v) > 1.0;
+                    to[static_cast<std::ptrdiff_t>(i) * channels] = v;
+                }
             }
+            peak = std::max(peak, channelPeak);
+            if (f.countClipping)
+                clipped += beyond;
         }
         done += count;
         f.chunkFrames += count;

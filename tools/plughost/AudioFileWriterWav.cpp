@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <io.h>
 #include <vector>
@@ -49,6 +50,7 @@ Status AudioFileWriter::Open(const std::string& name, int format, int channelCou
     path = name;
     channels = channelCount;
     clipped = 0;
+    peak = 0;
     if (Status s = CheckWritable(path, format, channels, rate); !s)
         return s;
     file = std::make_unique<File>();
@@ -66,6 +68,9 @@ Status AudioFileWriter::Write(const double* const* samples, int frames) {
     File& f = *file;
     if (f.written + static_cast<std::uint64_t>(frames) > f.expected)
         return Status::Fail("error writing '" + path + "': more frames than its header holds");
+    for (int c = 0; c < channels; ++c)
+        for (int i = 0; i < frames; ++i)
+            peak = std::max(peak, std::fabs(samples[c][i]));
     f.bytes.clear();
     EncodeWavFrames(samples, channels, static_cast<size_t>(frames), f.encoding, f.bytes, clipped);
     f.written += static_cast<std::uint64_t>(frames);

@@ -35,25 +35,6 @@ Status CheckRate(const RenderOptions& options, double fileRate) {
     return Status::Ok();
 }
 
-// Passes the render on to the file and notes its loudest sample on the way.
-class PeakMeter final : public AudioSink {
-  public:
-    PeakMeter(AudioSink& next, int channels) : next(next), channels(channels) {}
-
-    Status Write(const double* const* samples, int frames) override {
-        for (int c = 0; c < channels; ++c)
-            for (int i = 0; i < frames; ++i)
-                peak = std::max(peak, std::fabs(samples[c][i]));
-        return next.Write(samples, frames);
-    }
-    double Peak() const { return peak; }
-
-  private:
-    AudioSink& next;
-    int channels;
-    double peak = 0;
-};
-
 } // namespace
 
 Status RunRender(const RenderOptions& options) {
@@ -135,12 +116,11 @@ Status RunRender(const RenderOptions& options) {
         if (Status s = session.Start(changes); !s)
             return s;
         ProgressBar progress(!options.quiet);
-        PeakMeter meter(writer, outputChannels);
-        if (Status s = session.Run(*input, meter, progress); !s)
+        if (Status s = session.Run(*input, writer, progress); !s)
             return s;
         session.Stop();
         outputFrames = session.FramesProcessed();
-        peak = meter.Peak();
+        peak = writer.Peak();
         if (session.NonFiniteSamples() > 0)
             std::fprintf(stderr,
                          "plughost: warning: the plug-in produced %lld NaN or infinite "
