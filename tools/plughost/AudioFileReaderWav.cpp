@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace plughost {
 
@@ -25,6 +26,12 @@ AudioFileReader::~AudioFileReader() = default;
 
 Status AudioFileReader::OpenFile() {
     file = std::make_unique<File>();
+    std::error_code ec;
+    const auto status = std::filesystem::status(PathFromUtf8(path), ec);
+    if (status.type() == std::filesystem::file_type::not_found)
+        return Status::Fail("cannot read audio file '" + path + "': no such file");
+    if (!ec && !std::filesystem::is_regular_file(status))
+        return Status::Fail("cannot read audio file '" + path + "': not a regular file");
     file->handle = _wfopen(PathFromUtf8(path).c_str(), L"rb");
     if (file->handle == nullptr)
         return Status::Fail("cannot read audio file '" + path + "': " + std::strerror(errno));
