@@ -45,15 +45,17 @@ PY
 }
 
 # "user+system CPU seconds, largest resident kilobytes" of one render, as the kernel accounts
-# them to the finished process (finer than time(1), which rounds to ten milliseconds).
+# them to that process alone (finer than time(1), which rounds to ten milliseconds).
 measure() {
   python3 - "$plughost" "$1" "$2" "$3" "$work/out.wav" <<'PY'
-import os, resource, subprocess, sys
+import os, subprocess, sys
 plughost, bundle, oversampling, source, out = sys.argv[1:6]
-subprocess.run([plughost, "render", bundle, source, out, "--quiet",
-                "--set", "OVERSAMPLING=@" + oversampling], check=True, stdout=subprocess.DEVNULL)
+render = subprocess.Popen([plughost, "render", bundle, source, out, "--quiet",
+                           "--set", "OVERSAMPLING=@" + oversampling], stdout=subprocess.DEVNULL)
+_, status, usage = os.wait4(render.pid, 0)
+if status != 0:
+    sys.exit("plughost render failed")
 os.remove(out)
-usage = resource.getrusage(resource.RUSAGE_CHILDREN)
 print("%.4f %d" % (usage.ru_utime + usage.ru_stime, usage.ru_maxrss))
 PY
 }
