@@ -2,6 +2,7 @@
 #include "tools/plughost/AudioFileWriter.h"
 
 #include "tools/plughost/AudioFormat.h"
+#include "tools/plughost/BufferedDescriptor.h"
 #include "tools/plughost/PcmQuantiser.h"
 #include "tools/plughost/PendingFile.h"
 
@@ -9,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <memory>
 #include <vector>
 
 namespace plughost {
@@ -23,6 +26,7 @@ constexpr sf_count_t kChunkFrames = 4096;
 
 struct AudioFileWriter::File {
     PendingFile pending;
+    std::unique_ptr<BufferedDescriptor> buffered;
     SNDFILE* handle = nullptr;
     std::vector<double> chunk; // interleaved
     sf_count_t chunkFrames = 0;
@@ -34,6 +38,17 @@ struct AudioFileWriter::File {
             sf_close(handle);
     }
 };
+
+namespace {
+
+// Why a write failed: the system's reason where a system call failed, else the library's.
+std::string ErrorText(const BufferedDescriptor& buffered, SNDFILE* handle) {
+    if (buffered.Error() != 0)
+        return std::strerror(buffered.Error());
+    return handle != nullptr ? sf_strerror(handle) : "the file could not be completed";
+}
+
+} // namespace
 
 AudioFileWriter::AudioFileWriter() = default;
 AudioFileWriter::~AudioFileWriter() = default;
@@ -55,7 +70,9 @@ Status AudioFileWriter::Open(const std::string& name, int format, int channelCou
     info.channels = channels;
     info.samplerate = static_cast<int>(rounded);
     info.format = format;
-    file->handle = sf_open_fd(file->pending.Descriptor(), SFM_WRITE, &info, SF_FALSE);
+    file->buffered = std::make_unique<BufferedDescriptor>(file->pending.Descriptor());
+    file->handle =
+        sf_open_virtual(BufferedDescriptor::VirtualIo(), SFM_WRITE, &info, file->buffered.get());
     if (file->handle == nullptr)
         return Status::Fail("cannot write '" + path +
                             "' in the chosen format: " + sf_strerror(nullptr));
@@ -103,10 +120,12 @@ Status AudioFileWriter::Write(const double* const* samples, int frames) {
         done += count;
         f.chunkFrames += count;
         if (f.chunkFrames == kChunkFrames) {
-            f.failed = sf_writef_double(f.handle, f.chunk.data(), kChunkFrames) != kChunkFrames;
+            f.failed = sf_writef_double(f.handle, f.chunk.data(), kChunkFrames) != kChunkFrames ||
+                       f.buffered->Error() != 0;
             f.chunkFrames = 0;
             if (f.failed)
-                return Status::Fail("error writing '" + path + "': " + sf_strerror(f.handle));
+                return Status::Fail("error writing '" + path +
+                                    "': " + ErrorText(*f.buffered, f.handle));
         }
     }
     return Status::Ok();
@@ -116,9 +135,14 @@ Status AudioFileWriter::Commit() {
     File& f = *file;
     if (!f.failed && f.chunkFrames > 0)
         f.failed = sf_writef_double(f.handle, f.chunk.data(), f.chunkFrames) != f.chunkFrames;
-    const std::string writeError = f.failed ? sf_strerror(f.handle) : "";
+    std::string writeError = f.failed ? ErrorText(*f.buffered, f.handle) : "";
+    // The library writes its header on closing, into the buffer: flushed after it.
     const bool closed = sf_close(f.handle) == 0;
     f.handle = nullptr;
+    if (!f.buffered->Flush() && !f.failed) {
+        f.failed = true;
+        writeError = ErrorText(*f.buffered, nullptr);
+    }
     if (!closed || f.failed)
         return Status::Fail(
             "error writing '" + path +
