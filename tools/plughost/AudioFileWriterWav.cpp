@@ -17,7 +17,7 @@ namespace plughost {
 
 struct AudioFileWriter::File {
     PendingFile pending;
-    std::vector<std::uint8_t> bytes; // one block's worth, encoded
+    std::vector<std::uint8_t> bytes; // encoded, written a mebibyte at a time
     int encoding = 0;
     std::uint64_t expected = 0;
     std::uint64_t written = 0;
@@ -25,6 +25,8 @@ struct AudioFileWriter::File {
 };
 
 namespace {
+
+constexpr size_t kFlushBytes = size_t{1} << 20;
 
 Status WriteAll(int descriptor, const std::vector<std::uint8_t>& bytes, const std::string& path) {
     size_t done = 0;
@@ -59,9 +61,8 @@ Status AudioFileWriter::Open(const std::string& name, int format, int channelCou
     f.expected = static_cast<std::uint64_t>(std::max<std::int64_t>(frames, 0));
     if (Status s = WavHeader(channels, rate, f.encoding, f.expected, path, f.bytes); !s)
         return s;
-    if (Status s = f.pending.Open(path); !s)
-        return s;
-    return WriteAll(f.pending.Descriptor(), f.bytes, path);
+    f.bytes.reserve(kFlushBytes + f.bytes.size());
+    return f.pending.Open(path);
 }
 
 Status AudioFileWriter::Write(const double* const* samples, int frames) {
@@ -71,11 +72,15 @@ Status AudioFileWriter::Write(const double* const* samples, int frames) {
     for (int c = 0; c < channels; ++c)
         for (int i = 0; i < frames; ++i)
             peak = std::max(peak, std::fabs(samples[c][i]));
-    f.bytes.clear();
+    const size_t before = f.bytes.size();
     EncodeWavFrames(samples, channels, static_cast<size_t>(frames), f.encoding, f.bytes, clipped);
     f.written += static_cast<std::uint64_t>(frames);
-    f.dataBytes += f.bytes.size();
-    return WriteAll(f.pending.Descriptor(), f.bytes, path);
+    f.dataBytes += f.bytes.size() - before;
+    if (f.bytes.size() < kFlushBytes)
+        return Status::Ok();
+    const Status s = WriteAll(f.pending.Descriptor(), f.bytes, path);
+    f.bytes.clear();
+    return s;
 }
 
 Status AudioFileWriter::Commit() {
@@ -84,8 +89,9 @@ Status AudioFileWriter::Commit() {
         return Status::Fail("error writing '" + path + "': the file could not be completed");
     // The data chunk is padded to an even length.
     if (f.dataBytes & 1)
-        if (Status s = WriteAll(f.pending.Descriptor(), {0}, path); !s)
-            return s;
+        f.bytes.push_back(0);
+    if (Status s = WriteAll(f.pending.Descriptor(), f.bytes, path); !s)
+        return s;
     return f.pending.Commit();
 }
 
