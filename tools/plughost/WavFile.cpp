@@ -172,7 +172,7 @@ Status FindWavSamples(const WavByteReader& read, std::uint64_t fileSize, const s
         if (std::memcmp(chunk, "fmt ", 4) == 0) {
             if (declared > available)
                 return fail("its format chunk is cut short");
-            std::vector<std::uint8_t> formatBytes(declared);
+            std::vector<std::uint8_t> formatBytes(std::max<std::uint32_t>(declared, 1));
             if (read(body, formatBytes.data(), declared) < declared)
                 return fail("its format chunk is cut short");
             if (Status s = ReadFormat(formatBytes.data(), declared, name, out); !s)
@@ -202,7 +202,7 @@ void DecodeWavInterleaved(const std::uint8_t* bytes, const WavSamples& layout, s
 
 Status DecodeWav(const std::vector<std::uint8_t>& bytes, const std::string& name, AudioData& out) {
     const auto readBytes = [&](std::uint64_t offset, std::uint8_t* to, size_t count) {
-        if (offset >= bytes.size())
+        if (offset >= bytes.size() || count == 0)
             return size_t{0};
         const size_t n = std::min<size_t>(count, bytes.size() - static_cast<size_t>(offset));
         std::memcpy(to, bytes.data() + offset, n);
