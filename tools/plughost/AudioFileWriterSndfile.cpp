@@ -43,8 +43,9 @@ namespace {
 
 // Why a write failed: the system's reason where a system call failed, else the library's.
 std::string ErrorText(const BufferedDescriptor& buffered, SNDFILE* handle) {
+    // Worded as the library words a failed system call, as when it wrote the file itself.
     if (buffered.Error() != 0)
-        return std::strerror(buffered.Error());
+        return std::string("System error : ") + std::strerror(buffered.Error()) + ".";
     return handle != nullptr ? sf_strerror(handle) : "the file could not be completed";
 }
 
