@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 #include <sndfile.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
 
 using namespace plughost;
 using namespace plughost_test;
@@ -100,6 +102,35 @@ TEST(AudioFile, FailedWriteLeavesNothingBehind) {
         const std::vector<std::uint8_t> old = FileContents(dir.Path("old.flac"));
         EXPECT_EQ(std::string(old.begin(), old.end()), "old");
     }
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
+        ++entries;
+    EXPECT_EQ(entries, 1) << "a temporary file was left in the folder";
+}
+
+TEST(AudioFile, RenderThatCannotBeWrittenFailsInOneLineAndLeavesNoOutput) {
+    if (SorvelBundle().empty())
+        GTEST_SKIP() << "the Sorvel bundle is not part of this build";
+    TempDir dir;
+    ASSERT_TRUE(WriteWav(dir.Path("in.wav"), Noise(48000, 1, 0.5, 37)));
+    // The disk fills up mid-render: files plughost writes may not grow past 64 KiB, and the
+    // signal that would end it is ignored, so its write fails instead.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit small = before;
+    small.rlim_cur = 64 * 1024;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const RunResult run =
+        RunPlughost({"render", SorvelBundle(), dir.Path("in.wav"), dir.Path("out.wav"), "--quiet"});
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_NE(run.exitCode, 0);
+    EXPECT_EQ(run.err.rfind("plughost: error writing '" + dir.Path("out.wav") + "'", 0), 0u)
+        << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line: " << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("out.wav")));
     int entries = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
         ++entries;

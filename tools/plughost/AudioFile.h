@@ -23,9 +23,11 @@ struct AudioData {
     }
 };
 
-// Reads a WAV, FLAC or AIFF file whole (WAV only where the build has no libsndfile). Any other
-// container is refused by name.
+// Reads a whole file through AudioFileReader, which says what it reads.
 Status ReadAudioFile(const std::string& path, AudioData& out);
+
+// True for the containers (AudioFormat.h) this build reads.
+bool IsReadableContainer(int container);
 
 // The complete format to write: the container is the requested one, else the one the output
 // name's extension names, else the source's, else WAV. The source's sample encoding is kept
@@ -43,8 +45,8 @@ struct WriteReport {
     std::int64_t clippedSamples = 0;
 };
 
-// Writes beside `path` under a temporary name and renames it into place only once every frame
-// is on disk, so an existing file is replaced only by a complete one.
+// Writes all of `audio` through AudioFileWriter: beside `path` under a temporary name, renamed
+// into place only once every frame is on disk.
 Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio, int format,
                                 WriteReport& report);
 

@@ -1,24 +1,12 @@
 // Audio files where the build has no libsndfile: WAV only, read and written by WavFile.
 #include "tools/plughost/AudioFile.h"
 
-#include "tools/plughost/FileBytes.h"
 #include "tools/plughost/WavFile.h"
 
 namespace plughost {
 
-namespace {
-
-// A WAV file's size field is 32 bits.
-constexpr std::int64_t kMaxWavBytes = std::int64_t{1} << 32;
-
-} // namespace
-
-Status ReadAudioFile(const std::string& path, AudioData& out) {
-    std::vector<std::uint8_t> bytes;
-    if (Status s = ReadFileBytes(path, bytes, kMaxWavBytes, "audio "); !s)
-        return s;
-    out = {};
-    return DecodeWav(bytes, path, out);
+bool IsReadableContainer(int container) {
+    return container == format::kWav;
 }
 
 int ChooseOutputFormat(int requestedContainer, const std::string& outPath, int sourceFormat) {
@@ -47,16 +35,6 @@ Status CheckWritable(const std::string& path, int format, int channels, double r
         return Status::Fail("cannot write '" + path + "': a WAV file cannot hold " +
                             std::to_string(channels) + " channels at this rate");
     return Status::Ok();
-}
-
-Status WriteAudioFileAtomically(const std::string& path, const AudioData& audio, int format,
-                                WriteReport& report) {
-    if (Status s = CheckWritable(path, format, audio.ChannelCount(), audio.sampleRate); !s)
-        return s;
-    std::vector<std::uint8_t> bytes;
-    if (Status s = EncodeWav(audio, format::Encoding(format), path, bytes, report); !s)
-        return s;
-    return WriteFileAtomically(path, bytes);
 }
 
 } // namespace plughost

@@ -1,4 +1,7 @@
+#include "tools/plughost/AudioDataSource.h"
 #include "tools/plughost/AudioFile.h"
+#include "tools/plughost/AudioFileReader.h"
+#include "tools/plughost/AudioFileWriter.h"
 #include "tools/plughost/Commands.h"
 #include "tools/plughost/FileBytes.h"
 #include "tools/plughost/ParameterSetting.h"
@@ -9,6 +12,7 @@
 #include "tools/plughost/TestSignal.h"
 #include "tools/plughost/Utf8Path.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -19,29 +23,16 @@ namespace {
 
 constexpr double kDefaultSampleRate = 48000;
 
-Status LoadInput(const RenderOptions& options, AudioData& input) {
-    if (options.input.empty()) {
-        input = MakeTestSignal(options.sampleRate > 0 ? options.sampleRate : kDefaultSampleRate);
-        return Status::Ok();
-    }
-    if (Status s = ReadAudioFile(options.input, input); !s)
-        return s;
-    if (options.sampleRate > 0 && options.sampleRate != input.sampleRate) {
+// Refuses a --rate that differs from the file's; plughost does not resample.
+Status CheckRate(const RenderOptions& options, double fileRate) {
+    if (options.sampleRate > 0 && options.sampleRate != fileRate) {
         char text[160];
         std::snprintf(text, sizeof(text),
                       "--rate %g differs from the input's %g Hz; plughost does not resample",
-                      options.sampleRate, input.sampleRate);
+                      options.sampleRate, fileRate);
         return Status::Fail(text);
     }
     return Status::Ok();
-}
-
-double PeakOf(const AudioData& audio) {
-    double peak = 0;
-    for (const auto& channel : audio.channels)
-        for (double v : channel)
-            peak = std::max(peak, std::fabs(v));
-    return peak;
 }
 
 } // namespace
@@ -50,9 +41,24 @@ Status RunRender(const RenderOptions& options) {
     std::error_code ec;
     if (std::filesystem::is_directory(PathFromUtf8(options.output), ec))
         return Status::Fail("the output '" + options.output + "' is a folder");
-    AudioData input;
-    if (Status s = LoadInput(options, input); !s)
-        return s;
+    // The built-in signal is made in memory; a file is read a block at a time as it renders.
+    AudioData testSignal;
+    AudioFileReader reader;
+    std::unique_ptr<AudioDataSource> testSource;
+    AudioSource* input = &reader;
+    int sourceFormat = 0;
+    if (options.input.empty()) {
+        testSignal =
+            MakeTestSignal(options.sampleRate > 0 ? options.sampleRate : kDefaultSampleRate);
+        testSource = std::make_unique<AudioDataSource>(testSignal);
+        input = testSource.get();
+    } else {
+        if (Status s = reader.Open(options.input); !s)
+            return s;
+        if (Status s = CheckRate(options, reader.SampleRate()); !s)
+            return s;
+        sourceFormat = reader.SourceFormat();
+    }
     StateFile stateIn;
     if (!options.stateIn.empty())
         if (Status s = ReadStateFile(options.stateIn, stateIn); !s)
@@ -68,21 +74,22 @@ Status RunRender(const RenderOptions& options) {
         return s;
 
     RenderSetup setup;
-    setup.sampleRate = input.sampleRate;
+    setup.sampleRate = input->SampleRate();
     setup.blockSize = options.blockSize;
     setup.precision = options.precision;
     setup.realtime = options.realtime;
-    AudioData output;
     std::vector<std::uint8_t> stateOut;
+    AudioFileWriter writer;
+    int outputChannels = 0;
+    std::int64_t outputFrames = 0;
+    double peak = 0;
     {
         RenderSession session(plugin);
-        if (Status s = session.Configure(input.ChannelCount(), setup); !s)
+        if (Status s = session.Configure(input->ChannelCount(), setup); !s)
             return s;
-        const int format =
-            ChooseOutputFormat(options.container, options.output, input.sourceFormat);
-        if (Status s = CheckWritable(options.output, format, session.Layout().MainOutputChannels(),
-                                     setup.sampleRate);
-            !s)
+        outputChannels = session.Layout().MainOutputChannels();
+        const int format = ChooseOutputFormat(options.container, options.output, sourceFormat);
+        if (Status s = CheckWritable(options.output, format, outputChannels, setup.sampleRate); !s)
             return s;
         // After setupProcessing, so that a set-up cannot reset what the state restores.
         if (!options.stateIn.empty()) {
@@ -101,12 +108,19 @@ Status RunRender(const RenderOptions& options) {
                              "is %zu; it may belong to another plug-in\n",
                              options.stateIn.c_str(), stateIn.bytes.size(), own.size());
         }
+        // Written under a temporary name as the render goes; it takes OUT's name at the end.
+        if (Status s = writer.Open(options.output, format, outputChannels, setup.sampleRate,
+                                   input->FrameCount());
+            !s)
+            return s;
         if (Status s = session.Start(changes); !s)
             return s;
         ProgressBar progress(!options.quiet);
-        if (Status s = session.Run(input, output, progress); !s)
+        if (Status s = session.Run(*input, writer, progress); !s)
             return s;
         session.Stop();
+        outputFrames = session.FramesProcessed();
+        peak = writer.Peak();
         if (session.NonFiniteSamples() > 0)
             std::fprintf(stderr,
                          "plughost: warning: the plug-in produced %lld NaN or infinite "
@@ -116,24 +130,21 @@ Status RunRender(const RenderOptions& options) {
             if (Status s = CaptureStateFile(plugin, options.stateOut, stateOut); !s)
                 return s;
 
-        WriteReport report;
-        if (Status s = WriteAudioFileAtomically(options.output, output, format, report); !s)
+        if (Status s = writer.Commit(); !s)
             return s;
-        if (report.clippedSamples > 0)
+        if (writer.ClippedSamples() > 0)
             std::fprintf(stderr,
                          "plughost: warning: %lld samples beyond full scale were clipped "
                          "in '%s'\n",
-                         static_cast<long long>(report.clippedSamples), options.output.c_str());
+                         static_cast<long long>(writer.ClippedSamples()), options.output.c_str());
     }
     if (!options.stateOut.empty())
         if (Status s = WriteFileAtomically(options.stateOut, stateOut); !s)
             return s;
 
-    const double peak = PeakOf(output);
     std::printf("%s: %d channels, %lld frames at %g Hz, peak %.2f dBFS (%.6f)\n",
-                options.output.c_str(), output.ChannelCount(),
-                static_cast<long long>(output.FrameCount()), output.sampleRate,
-                peak > 0 ? 20 * std::log10(peak) : -INFINITY, peak);
+                options.output.c_str(), outputChannels, static_cast<long long>(outputFrames),
+                setup.sampleRate, peak > 0 ? 20 * std::log10(peak) : -INFINITY, peak);
     return Status::Ok();
 }
 

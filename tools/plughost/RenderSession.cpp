@@ -110,26 +110,35 @@ void RenderSession::Stop() {
     processing = active = false;
 }
 
-Status RenderSession::Run(const AudioData& input, AudioData& output, ProgressBar& progress) {
+Status RenderSession::Run(AudioSource& input, AudioSink& output, ProgressBar& progress) {
     if (setup.precision == 64)
         return RunBlocks<double>(input, output, progress);
     return RunBlocks<float>(input, output, progress);
 }
 
 template <class Sample>
-Status RenderSession::RunBlocks(const AudioData& input, AudioData& output, ProgressBar& progress) {
+Status RenderSession::RunBlocks(AudioSource& input, AudioSink& output, ProgressBar& progress) {
     const std::int64_t frames = input.FrameCount();
     const int block = setup.blockSize;
     BusBuffers<Sample> ins;
     BusBuffers<Sample> outs;
     ins.Allocate(layout.inputChannels, block);
     outs.Allocate(layout.outputChannels, block);
-
-    output = {};
-    output.sampleRate = setup.sampleRate;
-    output.channels.assign(static_cast<size_t>(layout.MainOutputChannels()),
-                           std::vector<double>(static_cast<size_t>(frames), 0.0));
+    // The file's side of each block, in doubles, allocated once.
+    const int fileChannels = input.ChannelCount();
+    const auto outputChannels = static_cast<size_t>(layout.MainOutputChannels());
+    std::vector<std::vector<double>> fileIn(static_cast<size_t>(fileChannels),
+                                            std::vector<double>(static_cast<size_t>(block)));
+    std::vector<std::vector<double>> fileOut(outputChannels,
+                                             std::vector<double>(static_cast<size_t>(block)));
+    std::vector<double*> fileInPointers;
+    for (auto& channel : fileIn)
+        fileInPointers.push_back(channel.data());
+    std::vector<const double*> fileOutPointers;
+    for (const auto& channel : fileOut)
+        fileOutPointers.push_back(channel.data());
     nonFinite = 0;
+    framesProcessed = 0;
 
     ProcessContext context{};
     context.state = ProcessContext::kPlaying | ProcessContext::kTempoValid |
@@ -152,9 +161,12 @@ Status RenderSession::RunBlocks(const AudioData& input, AudioData& output, Progr
     data.outputEvents = outputEvents.get();
     data.processContext = &context;
 
-    const int fileChannels = input.ChannelCount();
-    for (std::int64_t position = 0; position < frames; position += block) {
-        const int count = static_cast<int>(std::min<std::int64_t>(block, frames - position));
+    for (std::int64_t position = 0;; position += block) {
+        int count = 0;
+        if (Status s = input.Read(fileInPointers.data(), block, count); !s)
+            return s;
+        if (count == 0)
+            break;
         ins.Clear();
         outs.Clear();
         if (!ins.samples.empty())
@@ -162,7 +174,7 @@ Status RenderSession::RunBlocks(const AudioData& input, AudioData& output, Progr
                 const int source = layout.duplicateMono ? 0 : static_cast<int>(c);
                 if (source >= fileChannels)
                     continue;
-                const double* from = input.channels[static_cast<size_t>(source)].data() + position;
+                const double* from = fileIn[static_cast<size_t>(source)].data();
                 std::transform(from, from + count, ins.samples[0][c].begin(),
                                [](double v) { return static_cast<Sample>(v); });
             }
@@ -178,9 +190,9 @@ Status RenderSession::RunBlocks(const AudioData& input, AudioData& output, Progr
             return Status::Fail("the plug-in failed to process the block at sample " +
                                 std::to_string(position));
 
-        for (size_t c = 0; c < output.channels.size(); ++c) {
+        for (size_t c = 0; c < outputChannels; ++c) {
             const Sample* from = outs.samples[0][c].data();
-            double* to = output.channels[c].data() + position;
+            double* to = fileOut[c].data();
             for (int i = 0; i < count; ++i) {
                 const double v = static_cast<double>(from[i]);
                 if (std::isfinite(v)) {
@@ -191,7 +203,12 @@ Status RenderSession::RunBlocks(const AudioData& input, AudioData& output, Progr
                 }
             }
         }
-        progress.Update(position + count, frames);
+        if (Status s = output.Write(fileOutPointers.data(), count); !s)
+            return s;
+        framesProcessed = position + count;
+        progress.Update(framesProcessed, std::max(frames, framesProcessed));
+        if (count < block)
+            break;
     }
     progress.Finish();
     return Status::Ok();

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "tools/plughost/AudioFile.h"
+#include "tools/plughost/AudioSink.h"
+#include "tools/plughost/AudioSource.h"
 #include "tools/plughost/BusLayout.h"
 #include "tools/plughost/PluginInstance.h"
 #include "tools/plughost/ProgressBar.h"
@@ -41,18 +42,21 @@ class RenderSession {
     // Activates the plug-in; `changes` reach it through the first block's parameter changes
     // (and the controller at once).
     Status Start(const std::vector<ParameterChange>& changes);
-    // Processes `input` whole; `output` gets the main output bus at the same length.
-    Status Run(const AudioData& input, AudioData& output, ProgressBar& progress);
+    // Processes everything `input` delivers, a block at a time; `output` gets the main output
+    // bus, block for block, MainOutputChannels() of them.
+    Status Run(AudioSource& input, AudioSink& output, ProgressBar& progress);
     // Stops processing and deactivates; safe to call at any time.
     void Stop();
 
     const BusLayout& Layout() const { return layout; }
     // Output samples that were NaN or infinite and were written as 0.
     std::int64_t NonFiniteSamples() const { return nonFinite; }
+    // Frames the last Run processed.
+    std::int64_t FramesProcessed() const { return framesProcessed; }
 
   private:
     template <class Sample>
-    Status RunBlocks(const AudioData& input, AudioData& output, ProgressBar& progress);
+    Status RunBlocks(AudioSource& input, AudioSink& output, ProgressBar& progress);
 
     PluginInstance& plugin;
     RenderSetup setup;
@@ -60,6 +64,7 @@ class RenderSession {
     bool active = false;
     bool processing = false;
     std::int64_t nonFinite = 0;
+    std::int64_t framesProcessed = 0;
     using Changes = Steinberg::Hosting::ParameterChanges;
     using Events = Steinberg::Hosting::EventList;
     Steinberg::IPtr<Changes> firstChanges = Steinberg::IPtr<Changes>::adopt(new Changes);

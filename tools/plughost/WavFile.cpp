@@ -23,15 +23,8 @@ std::uint16_t Le16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
 
-struct SampleLayout {
-    bool isFloat = false;
-    int bits = 0;
-    int channels = 0;
-    double rate = 0;
-};
-
 // A sample of `bits` at `p` scaled so integer full scale is 1.0; non-finite floats become 0.
-double ReadSample(const std::uint8_t* p, const SampleLayout& layout) {
+double ReadSample(const std::uint8_t* p, const WavSamples& layout) {
     if (layout.isFloat) {
         double v;
         if (layout.bits == 32) {
@@ -59,7 +52,7 @@ double ReadSample(const std::uint8_t* p, const SampleLayout& layout) {
 }
 
 Status ReadFormat(const std::uint8_t* p, std::uint32_t size, const std::string& name,
-                  SampleLayout& layout) {
+                  WavSamples& layout) {
     const auto fail = [&](const std::string& why) {
         return Status::Fail("cannot read audio file '" + name + "': " + why);
     };
@@ -86,12 +79,15 @@ Status ReadFormat(const std::uint8_t* p, std::uint32_t size, const std::string& 
         return fail("no channels or no sample rate");
     if (blockAlign != channels * bits / 8)
         return fail("its frame size does not match its channels and bits");
-    layout = {isFloat, bits, channels, static_cast<double>(rate)};
+    layout.isFloat = isFloat;
+    layout.bits = bits;
+    layout.channels = channels;
+    layout.rate = static_cast<double>(rate);
     return Status::Ok();
 }
 
 // The first four bytes of containers a user might hand over instead.
-const char* OtherContainer(const std::vector<std::uint8_t>& bytes) {
+const char* OtherContainer(const std::uint8_t* bytes, size_t size) {
     struct Magic {
         const char* bytes;
         const char* name;
@@ -106,7 +102,7 @@ const char* OtherContainer(const std::vector<std::uint8_t>& bytes) {
         {"RIFX", "big-endian WAV"},
     };
     for (const Magic& m : kMagics)
-        if (bytes.size() >= 4 && std::memcmp(bytes.data(), m.bytes, 4) == 0)
+        if (size >= 4 && std::memcmp(bytes, m.bytes, 4) == 0)
             return m.name;
     return nullptr;
 }
@@ -141,61 +137,94 @@ std::int64_t Quantise(double v, int bits, std::int64_t& clipped) {
 
 } // namespace
 
-Status DecodeWav(const std::vector<std::uint8_t>& bytes, const std::string& name, AudioData& out) {
+int WavSamples::Encoding() const {
+    if (isFloat)
+        return bits == 32 ? format::kFloat : format::kDouble;
+    return bits == 8    ? format::kPcmU8
+           : bits == 16 ? format::kPcm16
+           : bits == 24 ? format::kPcm24
+                        : format::kPcm32;
+}
+
+Status FindWavSamples(const WavByteReader& read, std::uint64_t fileSize, const std::string& name,
+                      WavSamples& out) {
     const auto fail = [&](const std::string& why) {
         return Status::Fail("cannot read audio file '" + name + "': " + why);
     };
-    if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
-        std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
-        if (const char* other = OtherContainer(bytes))
+    std::uint8_t head[12] = {};
+    const size_t headBytes = read(0, head, sizeof(head));
+    if (headBytes < 12 || std::memcmp(head, "RIFF", 4) != 0 ||
+        std::memcmp(head + 8, "WAVE", 4) != 0) {
+        if (const char* other = OtherContainer(head, headBytes))
             return Status::Fail("unsupported audio file '" + name + "': it is " + other +
                                 ", and this build of plughost reads only WAV");
         return fail("not a WAV file");
     }
-    SampleLayout layout;
     bool haveFormat = false;
-    size_t at = 12;
-    while (bytes.size() - at >= 8) {
-        const std::uint8_t* chunk = bytes.data() + at;
+    std::uint64_t at = 12;
+    while (fileSize >= at && fileSize - at >= 8) {
+        std::uint8_t chunk[8];
+        if (read(at, chunk, 8) < 8)
+            break;
         const std::uint32_t declared = Le32(chunk + 4);
-        const size_t body = at + 8;
-        const size_t available = bytes.size() - body;
+        const std::uint64_t body = at + 8;
+        const std::uint64_t available = fileSize - body;
         if (std::memcmp(chunk, "fmt ", 4) == 0) {
             if (declared > available)
                 return fail("its format chunk is cut short");
-            if (Status s = ReadFormat(chunk + 8, declared, name, layout); !s)
+            std::vector<std::uint8_t> formatBytes(std::max<std::uint32_t>(declared, 1));
+            if (read(body, formatBytes.data(), declared) < declared)
+                return fail("its format chunk is cut short");
+            if (Status s = ReadFormat(formatBytes.data(), declared, name, out); !s)
                 return s;
             haveFormat = true;
         } else if (std::memcmp(chunk, "data", 4) == 0) {
             if (!haveFormat)
                 return fail("its samples come before their format");
-            const size_t frameBytes = static_cast<size_t>(layout.channels * layout.bits / 8);
-            const size_t frames = std::min<size_t>(declared, available) / frameBytes;
-            if (frames == 0)
-                return Status::Fail("audio file '" + name + "' holds no samples");
-            out.sampleRate = layout.rate;
-            out.sourceFormat = format::kWav;
-            out.channels.assign(static_cast<size_t>(layout.channels), std::vector<double>(frames));
-            const std::uint8_t* p = bytes.data() + body;
-            const size_t sampleBytes = static_cast<size_t>(layout.bits / 8);
-            for (size_t i = 0; i < frames; ++i)
-                for (auto& channel : out.channels) {
-                    channel[i] = ReadSample(p, layout);
-                    p += sampleBytes;
-                }
-            const int encoding = layout.isFloat
-                                     ? (layout.bits == 32 ? format::kFloat : format::kDouble)
-                                 : layout.bits == 8  ? format::kPcmU8
-                                 : layout.bits == 16 ? format::kPcm16
-                                 : layout.bits == 24 ? format::kPcm24
-                                                     : format::kPcm32;
-            out.sourceFormat |= encoding;
+            out.offset = body;
+            out.declaredBytes = declared;
+            out.availableBytes = available;
             return Status::Ok();
         }
         // Chunks are padded to an even length.
-        at = body + std::min<size_t>(available, declared + (declared & 1));
+        at = body + std::min<std::uint64_t>(available, declared + (declared & 1));
     }
     return fail(haveFormat ? "it has no data chunk" : "it has no format chunk");
+}
+
+void DecodeWavInterleaved(const std::uint8_t* bytes, const WavSamples& layout, size_t frames,
+                          double* interleaved) {
+    const size_t sampleBytes = static_cast<size_t>(layout.bits / 8);
+    const size_t samples = frames * static_cast<size_t>(layout.channels);
+    for (size_t i = 0; i < samples; ++i, bytes += sampleBytes)
+        interleaved[i] = ReadSample(bytes, layout);
+}
+
+Status DecodeWav(const std::vector<std::uint8_t>& bytes, const std::string& name, AudioData& out) {
+    const auto readBytes = [&](std::uint64_t offset, std::uint8_t* to, size_t count) {
+        if (offset >= bytes.size() || count == 0)
+            return size_t{0};
+        const size_t n = std::min<size_t>(count, bytes.size() - static_cast<size_t>(offset));
+        std::memcpy(to, bytes.data() + offset, n);
+        return n;
+    };
+    WavSamples layout;
+    if (Status s = FindWavSamples(readBytes, bytes.size(), name, layout); !s)
+        return s;
+    const size_t frames = static_cast<size_t>(
+        std::min(layout.declaredBytes, layout.availableBytes) / layout.FrameBytes());
+    if (frames == 0)
+        return Status::Fail("audio file '" + name + "' holds no samples");
+    out.sampleRate = layout.rate;
+    out.sourceFormat = format::kWav | layout.Encoding();
+    out.channels.assign(static_cast<size_t>(layout.channels), std::vector<double>(frames));
+    const std::uint8_t* p = bytes.data() + layout.offset;
+    for (size_t i = 0; i < frames; ++i)
+        for (auto& channel : out.channels) {
+            channel[i] = ReadSample(p, layout);
+            p += layout.bits / 8;
+        }
+    return Status::Ok();
 }
 
 bool WavHolds(int encoding) {
@@ -212,28 +241,25 @@ bool WavHolds(int encoding) {
     }
 }
 
-Status EncodeWav(const AudioData& audio, int encoding, const std::string& name,
-                 std::vector<std::uint8_t>& bytes, WriteReport& report) {
-    report = {};
+Status WavHeader(int channels, double sampleRate, int encoding, std::uint64_t frames,
+                 const std::string& name, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    const int channels = audio.ChannelCount();
-    const double rate = std::round(audio.sampleRate);
+    const double rate = std::round(sampleRate);
     if (channels < 1 || channels > kMaxChannels || !(rate >= 1 && rate <= 4294967295.0) ||
         !WavHolds(encoding))
         return Status::Fail("nothing to write to '" + name + "'");
     const int bits = BitsOf(encoding);
     const bool isFloat = !format::IsInteger(encoding);
-    const std::uint64_t frames = static_cast<std::uint64_t>(audio.FrameCount());
     const std::uint64_t blockAlign = static_cast<std::uint64_t>(channels) * (bits / 8);
     const std::uint64_t dataBytes = frames * blockAlign;
     const std::uint32_t formatBytes = isFloat ? 18 : 16;
     const std::uint32_t factBytes = isFloat ? 12 : 0;
     const std::uint64_t riffBytes =
         4 + 8 + formatBytes + factBytes + 8 + dataBytes + (dataBytes & 1);
-    if (riffBytes > std::numeric_limits<std::uint32_t>::max())
+    if (frames > std::numeric_limits<std::uint32_t>::max() ||
+        riffBytes > std::numeric_limits<std::uint32_t>::max())
         return Status::Fail("cannot write '" + name + "': the audio is too long for a WAV file");
 
-    bytes.reserve(static_cast<size_t>(riffBytes + 8));
     PutTag(bytes, "RIFF");
     Put32(bytes, static_cast<std::uint32_t>(riffBytes));
     PutTag(bytes, "WAVE");
@@ -255,9 +281,15 @@ Status EncodeWav(const AudioData& audio, int encoding, const std::string& name,
     }
     PutTag(bytes, "data");
     Put32(bytes, static_cast<std::uint32_t>(dataBytes));
-    for (std::uint64_t i = 0; i < frames; ++i)
-        for (const auto& channel : audio.channels) {
-            const double v = channel[i];
+    return Status::Ok();
+}
+
+void EncodeWavFrames(const double* const* channels, int channelCount, size_t frames, int encoding,
+                     std::vector<std::uint8_t>& bytes, std::int64_t& clipped) {
+    const int bits = BitsOf(encoding);
+    for (size_t i = 0; i < frames; ++i)
+        for (int c = 0; c < channelCount; ++c) {
+            const double v = channels[c][i];
             if (encoding == format::kDouble) {
                 std::uint64_t word;
                 std::memcpy(&word, &v, 8);
@@ -269,13 +301,28 @@ Status EncodeWav(const AudioData& audio, int encoding, const std::string& name,
                 std::memcpy(&word, &f, 4);
                 Put32(bytes, word);
             } else {
-                const std::int64_t q = Quantise(v, bits, report.clippedSamples);
+                const std::int64_t q = Quantise(v, bits, clipped);
                 const auto word = static_cast<std::uint32_t>(bits == 8 ? q + 128 : q);
                 for (int b = 0; b < bits / 8; ++b)
                     bytes.push_back(static_cast<std::uint8_t>(word >> (8 * b)));
             }
         }
-    if (dataBytes & 1)
+}
+
+Status EncodeWav(const AudioData& audio, int encoding, const std::string& name,
+                 std::vector<std::uint8_t>& bytes, WriteReport& report) {
+    report = {};
+    const auto frames = static_cast<std::uint64_t>(audio.FrameCount());
+    if (Status s = WavHeader(audio.ChannelCount(), audio.sampleRate, encoding, frames, name, bytes);
+        !s)
+        return s;
+    std::vector<const double*> pointers;
+    for (const auto& channel : audio.channels)
+        pointers.push_back(channel.data());
+    EncodeWavFrames(pointers.data(), audio.ChannelCount(), static_cast<size_t>(frames), encoding,
+                    bytes, report.clippedSamples);
+    // The data chunk is padded to an even length.
+    if (frames * static_cast<std::uint64_t>(audio.ChannelCount() * BitsOf(encoding) / 8) & 1)
         bytes.push_back(0);
     return Status::Ok();
 }
