@@ -6,12 +6,15 @@
 #include <cstdint>
 
 IPlugLV2View* IPlugLV2View::Open(IPlugLV2* plug, void* parent, const IPlugLV2::UiHost& host,
-                                 LV2UI_Widget* widget) {
+                                 double hostScale, LV2UI_Widget* widget) {
     auto* editor = plug ? dynamic_cast<IGraphicsX11*>(plug->Editor()) : nullptr;
     if (!editor || !parent)
         return nullptr;
     // The host's loop is its idle calls: the window registers with no run loop of its own.
     editor->SetHostEventLoop(nullptr);
+    // A factor the host gives wins; one it cannot have, or none, leaves the system's.
+    if (!editor->SetScale(hostScale))
+        editor->SetScale(editor->SystemScale(parent));
     void* window = editor->OpenWindow(parent);
     if (!window)
         return nullptr;
@@ -19,7 +22,7 @@ IPlugLV2View* IPlugLV2View::Open(IPlugLV2* plug, void* parent, const IPlugLV2::U
         *widget = window;
     plug->SetUiHost(host);
     if (host.resize)
-        host.resize->ui_resize(host.resize->handle, editor->Width(), editor->Height());
+        host.resize->ui_resize(host.resize->handle, editor->WindowWidth(), editor->WindowHeight());
     plug->EditorOpened();
     return new IPlugLV2View(plug, editor);
 }

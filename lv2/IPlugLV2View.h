@@ -11,9 +11,11 @@ class IGraphicsX11;
 class IPlugLV2View {
   public:
     // Opens the plug-in's editor in `parent` (an X11 window id); none when the plug-in has no
-    // editor or the window cannot open. `widget` receives the editor's window id.
+    // editor or the window cannot open. The editor draws at `hostScale` when the host asks for
+    // one it can have (1 to 4), else at the system's scale for `parent`. `widget` receives the
+    // editor's window id.
     static IPlugLV2View* Open(IPlugLV2* plug, void* parent, const IPlugLV2::UiHost& host,
-                              LV2UI_Widget* widget);
+                              double hostScale, LV2UI_Widget* widget);
     ~IPlugLV2View();
     IPlugLV2View(const IPlugLV2View&) = delete;
     IPlugLV2View& operator=(const IPlugLV2View&) = delete;

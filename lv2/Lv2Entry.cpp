@@ -20,19 +20,35 @@ const void* FeatureData(const LV2_Feature* const* features, const char* uri) {
     return nullptr;
 }
 
-// The longest block the host's options announce, or 0.
-int MaxBlockFrames(const LV2_Feature* const* features, const LV2_URID_Map* map) {
+// The value of the host's option `key` when it has type `type` and `size` bytes, or none.
+const void* OptionValue(const LV2_Feature* const* features, const LV2_URID_Map* map,
+                        const char* key, const char* type, uint32_t size) {
     const auto* options =
         static_cast<const LV2_Options_Option*>(FeatureData(features, LV2_OPTIONS__options));
     if (!options || !map)
-        return 0;
-    const LV2_URID maxKey = map->map(map->handle, LV2_BUF_SIZE__maxBlockLength);
-    const LV2_URID intType = map->map(map->handle, LV2_ATOM__Int);
+        return nullptr;
+    const LV2_URID keyId = map->map(map->handle, key);
+    const LV2_URID typeId = map->map(map->handle, type);
     for (; options->key != 0; ++options)
-        if (options->key == maxKey && options->type == intType &&
-            options->size == sizeof(int32_t) && options->value)
-            return *static_cast<const int32_t*>(options->value);
-    return 0;
+        if (options->key == keyId && options->type == typeId && options->size == size &&
+            options->value)
+            return options->value;
+    return nullptr;
+}
+
+// The longest block the host's options announce, or 0.
+int MaxBlockFrames(const LV2_Feature* const* features, const LV2_URID_Map* map) {
+    const void* value =
+        OptionValue(features, map, LV2_BUF_SIZE__maxBlockLength, LV2_ATOM__Int, sizeof(int32_t));
+    return value ? *static_cast<const int32_t*>(value) : 0;
+}
+
+// The display scale the host's options ask the editor for, or 0 when they say nothing.
+double HostScaleFactor(const LV2_Feature* const* features) {
+    const auto* map = static_cast<const LV2_URID_Map*>(FeatureData(features, LV2_URID__map));
+    const void* value =
+        OptionValue(features, map, LV2_UI__scaleFactor, LV2_ATOM__Float, sizeof(float));
+    return value ? *static_cast<const float*>(value) : 0.0;
 }
 
 IPlugLV2* Plug(LV2_Handle instance) {
@@ -101,7 +117,7 @@ LV2UI_Handle InstantiateUi(const LV2UI_Descriptor*, const char*, const char*,
     auto* plug =
         static_cast<IPlugLV2*>(const_cast<void*>(FeatureData(features, LV2_INSTANCE_ACCESS_URI)));
     void* parent = const_cast<void*>(FeatureData(features, LV2_UI__parent));
-    return IPlugLV2View::Open(plug, parent, host, widget);
+    return IPlugLV2View::Open(plug, parent, host, HostScaleFactor(features), widget);
 }
 
 // User-interface thread.

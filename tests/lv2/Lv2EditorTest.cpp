@@ -12,7 +12,9 @@
 
 #include <chrono>
 #include <dlfcn.h>
+#include <lv2/atom/atom.h>
 #include <lv2/instance-access/instance-access.h>
+#include <lv2/options/options.h>
 #include <lv2/ui/ui.h>
 #include <thread>
 
@@ -72,18 +74,18 @@ TEST(Lv2Editor, ShowsTheOffscreenPictureAndWritesADragToTheHostsPort) {
         runFor(30);
     };
     // What the graphics library draws offscreen for the values of the host's ports.
-    auto reference = [&] {
+    auto reference = [&](double scale) {
         std::vector<float> low(plug.controls.size()), high(plug.controls.size());
         lilv_plugin_get_port_ranges_float(host.plugin, low.data(), high.data(), nullptr);
         std::vector<double> normalised(kNumSorvelParams);
         for (int i = 0; i < kNumSorvelParams; ++i)
             normalised[i] = (plug.controls[i] - low[i]) / (high[i] - low[i]);
-        return DrawSorvelEditor(normalised);
+        return DrawSorvelEditor(normalised, scale);
     };
 
     runFor(300);
     EXPECT_EQ(record.size, std::pair(1156, 456));
-    EXPECT_EQ(DescribeDifference(display.Pixels(window, 1156, 456), reference()), "");
+    EXPECT_EQ(DescribeDifference(display.Pixels(window, 1156, 456), reference(1.0)), "");
 
     const ControlSpot drive = SorvelControlSpot(33); // the drive knob
     pointer(drive.x, drive.y, true);
@@ -102,7 +104,28 @@ TEST(Lv2Editor, ShowsTheOffscreenPictureAndWritesADragToTheHostsPort) {
     plug.Run();
     ui->port_event(editor, kDrive, sizeof(float), 0, &plug.controls[kDrive]);
     runFor(150);
-    EXPECT_EQ(DescribeDifference(display.Pixels(window, 1156, 456), reference()), "");
+    EXPECT_EQ(DescribeDifference(display.Pixels(window, 1156, 456), reference(1.0)), "");
+    ui->cleanup(editor);
+
+    // A host that asks for a display scale through its options gets the editor at that scale.
+    const float factor = 2.0f;
+    const LV2_Options_Option options[] = {{LV2_OPTIONS_INSTANCE, 0, host.Map(LV2_UI__scaleFactor),
+                                           sizeof(float), host.Map(LV2_ATOM__Float), &factor},
+                                          {LV2_OPTIONS_INSTANCE, 0, 0, 0, 0, nullptr}};
+    LV2_Feature mapping{LV2_URID__map, &host.map}, offering{LV2_OPTIONS__options, (void*)options};
+    const LV2_Feature* scaled[] = {&parentWindow, &access,  &resizing, &touching,
+                                   &idling,       &mapping, &offering, nullptr};
+    XResizeWindow(display.Connection(), parent, 2312, 912);
+    XSync(display.Connection(), False);
+    editor =
+        ui->instantiate(ui, SORVEL_LV2_URI, SORVEL_LV2_BUNDLE, write, &record, &widget, scaled);
+    ASSERT_NE(editor, nullptr);
+    runFor(300);
+    EXPECT_EQ(record.size, std::pair(2312, 912));
+    EXPECT_EQ(
+        DescribeDifference(display.Pixels(Window(reinterpret_cast<uintptr_t>(widget)), 2312, 912),
+                           reference(2.0)),
+        "");
     ui->cleanup(editor);
     dlclose(library);
 }

@@ -16,6 +16,7 @@ namespace {
 const char* const kPrefixes = "@prefix doap: <http://usefulinc.com/ns/doap#> .\n"
                               "@prefix foaf: <http://xmlns.com/foaf/0.1/> .\n"
                               "@prefix lv2: <http://lv2plug.in/ns/lv2core#> .\n"
+                              "@prefix opts: <http://lv2plug.in/ns/ext/options#> .\n"
                               "@prefix rdfs: <http://www.w3.org/2000/01/rdf-schema#> .\n"
                               "@prefix state: <http://lv2plug.in/ns/ext/state#> .\n"
                               "@prefix ui: <http://lv2plug.in/ns/extensions/ui#> .\n"
@@ -207,7 +208,8 @@ std::string PluginTtl(IPlugLV2& plug, const Lv2PlugDescription& description,
     ttl += std::string("    ui:binary <") + binary + "> ;\n";
     ttl += "    lv2:requiredFeature ui:idleInterface , ui:parent ,\n"
            "        <http://lv2plug.in/ns/ext/instance-access> ;\n";
-    ttl += "    lv2:optionalFeature ui:resize , ui:touch ;\n";
+    ttl += "    lv2:optionalFeature ui:resize , ui:touch , opts:options ;\n";
+    ttl += "    opts:supportedOption ui:scaleFactor ;\n";
     ttl += "    lv2:extensionData ui:idleInterface .\n";
     return ttl;
 }
