@@ -85,9 +85,13 @@ void Sorvel::UpdateLinkedPairs() {
         double* b = MirrorFor(pair.b);
         ICoreParameter* partner = GetParam(pair.b);
         if (link == 0) {
-            partner->value = partner->ClampToRange(a);
+            const double followed = partner->ClampToRange(a);
+            // The partner's control already shows a value its record still holds: most blocks
+            // change nothing, and a render should not pay for the editor every block.
+            const bool moved = partner->value != followed;
+            partner->value = followed;
             *b = a;
-            if (editor)
+            if (editor && moved)
                 editor->ParameterChangedInCore(pair.b, a, false);
         } else if (link == 1) {
             partner->value = partner->ClampToRange(*b);
