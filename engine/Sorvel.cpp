@@ -6,6 +6,8 @@
 #include "engine/UpdateFilters.h"
 #include "graphics/IGraphics.h"
 
+#include <algorithm>
+
 namespace {
 
 PlugConfig SorvelConfig() {
@@ -99,6 +101,12 @@ void Sorvel::UpdateLinkedPairs() {
     }
 }
 
+void Sorvel::ResetProcessing() {
+    PlugAdapter::ResetProcessing();
+    PluginLockGuard guard(lock);
+    settingsTaken.store(false, std::memory_order_relaxed);
+}
+
 void Sorvel::ProcessBlock(double** inputs, double** outputs, int frames) {
     // Another thread holds the lock and may be writing the values and the mirrors: the designs,
     // mirrors and switches of the last block stay.
@@ -109,8 +117,15 @@ void Sorvel::ProcessBlock(double** inputs, double** outputs, int frames) {
         switches.midSide = TruncateToInt32(GetParam(kMidSide)->value);
         switches.bypass = TruncateToInt32(GetParam(kBypass)->value);
         switches.oversampling = TruncateToInt32(GetParam(kOversampling)->value);
+        settingsTaken.store(true, std::memory_order_relaxed);
     }
     if (frames <= 0)
         return;
+    if (!settingsTaken.load(std::memory_order_relaxed)) {
+        for (int i = 0; outputs && i < NOutChannels(); ++i)
+            if (outputs[i])
+                std::fill(outputs[i], outputs[i] + frames, 0.0);
+        return;
+    }
     ProcessChain(state, switches, inputs, outputs, frames);
 }

@@ -102,7 +102,8 @@ int IGraphics::LayoutCoordinate(int pixel) const {
     if (scale == 1.0)
         return pixel;
     // Pixel p belongs to layout point u when round(u * scale) <= p < round((u + 1) * scale).
-    return static_cast<int>(std::floor((pixel + 0.5) / scale));
+    // The largest such u: round(u * scale) <= p holds exactly while u < (p + 0.5) / scale.
+    return static_cast<int>(std::ceil((pixel + 0.5) / scale)) - 1;
 }
 
 void IGraphics::DeleteBitmaps() {

@@ -165,6 +165,12 @@ void IPlugLV2::HostTransport(TransportRecord* record) {
 }
 
 // User-interface thread.
+void IPlugLV2::ShowCoreValue(int index) {
+    PluginLockGuard guard(lock);
+    if (editor && GetParam(index))
+        editor->ParameterChangedInCore(index, GetParam(index)->value, false);
+}
+
 void IPlugLV2::SetUiHost(const UiHost& host) {
     uiHost = host;
 }

@@ -53,6 +53,10 @@ class IPlugLV2 : public IPlugBase {
         const LV2UI_Resize* resize = nullptr;
     };
     void SetUiHost(const UiHost& host);
+    // User-interface thread, takes the plug-in lock: the editor's control of parameter `index`
+    // shows the value the core holds. The host's port may hold another (a linked partner the
+    // link step moves, a value the next run has yet to apply, which that run shows).
+    void ShowCoreValue(int index);
 
     // Core operations the adapter supplies; user-interface thread for the editor's.
     void BeginHostEdit(int index) override;

@@ -3,6 +3,7 @@
 #include "lv2/IPlugLV2.h"
 
 #include <cstring>
+#include <limits>
 
 // Instantiation thread; holds the plug-in lock only while the state is taken.
 LV2_State_Status IPlugLV2::SaveLv2State(LV2_State_Store_Function store, LV2_State_Handle handle) {
@@ -53,6 +54,9 @@ LV2_State_Status IPlugLV2::RestoreLv2State(LV2_State_Retrieve_Function retrieve,
     if (LoadState(chunk, 0) != chunkBytes)
         return LV2_STATE_ERR_UNKNOWN;
     bypassed = flag != 0;
+    // The host's enabled port owns the bypass: the next run takes that port's value again,
+    // whatever the state said.
+    Applied()[EnabledPort()] = std::numeric_limits<float>::quiet_NaN();
     MirrorParamsToEditor();
     return LV2_STATE_SUCCESS;
 }

@@ -8,7 +8,8 @@
 IPlugLV2View* IPlugLV2View::Open(IPlugLV2* plug, void* parent, const IPlugLV2::UiHost& host,
                                  double hostScale, LV2UI_Widget* widget) {
     auto* editor = plug ? dynamic_cast<IGraphicsX11*>(plug->Editor()) : nullptr;
-    if (!editor || !parent)
+    // One editor serves one UI: a second would take the first one's window.
+    if (!editor || !parent || editor->IsWindowOpen())
         return nullptr;
     // The host's loop is its idle calls: the window registers with no run loop of its own.
     editor->SetHostEventLoop(nullptr);
@@ -39,11 +40,7 @@ void IPlugLV2View::PortEvent(uint32_t port, uint32_t bufferSize, uint32_t format
         return;
     if (port >= static_cast<uint32_t>(plug->NParams()))
         return;
-    const float value = *static_cast<const float*>(buffer);
-    if (!std::isfinite(value))
-        return;
-    const ICoreParameter* parameter = plug->GetParam(static_cast<int>(port));
-    editor->ParameterChangedInCore(static_cast<int>(port), parameter->ClampToRange(value), false);
+    plug->ShowCoreValue(static_cast<int>(port));
 }
 
 int IPlugLV2View::Idle() {

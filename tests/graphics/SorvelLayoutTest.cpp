@@ -196,6 +196,11 @@ TEST(SorvelLayout, DrawsAtOneAndAHalfIn1734By684) {
     graphics->CreateDrawingBitmaps();
     EXPECT_EQ(graphics->DrawingBitmap()->Width(), 1734);
     EXPECT_EQ(graphics->DrawingBitmap()->Height(), 684);
+    for (int pixel = 0; pixel < 1734; ++pixel) {
+        const int point = graphics->LayoutCoordinate(pixel);
+        EXPECT_TRUE(ScaledLength(point, 1.5) <= pixel && pixel < ScaledLength(point + 1, 1.5))
+            << "pixel " << pixel << " routed to layout point " << point;
+    }
 }
 
 TEST(SorvelLayout, ImagesAreDecodedWhenTheEditorFirstDraws) {

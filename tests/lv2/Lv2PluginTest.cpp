@@ -148,6 +148,13 @@ TEST_F(Lv2Plugin, StateRestoresIntoAFreshInstanceAndDamagedStateChangesNothing) 
     EXPECT_EQ(Restore(plug, shorter), LV2_STATE_ERR_UNKNOWN);
     EXPECT_EQ(Restore(plug, wrongType), LV2_STATE_ERR_BAD_TYPE);
     EXPECT_EQ(Save(plug).bytes, before.bytes) << "damaged state changed the instance";
+
+    // A state saved bypassed does not bypass an instance its host keeps enabled.
+    edited.controls[size_t(host.Port("enabled"))] = 0.0f;
+    Sound(edited);
+    EXPECT_EQ(Restore(twin, Save(edited)), LV2_STATE_SUCCESS);
+    Sound(twin);
+    EXPECT_EQ(Save(twin).bytes, saved.bytes) << "the host's enabled port owns the bypass";
 }
 
 TEST_F(Lv2Plugin, AThousandInstancesLeaveNothingBehind) {

@@ -187,7 +187,7 @@ Status FindWavSamples(const WavByteReader& read, std::uint64_t fileSize, const s
             return Status::Ok();
         }
         // Chunks are padded to an even length.
-        at = body + std::min<std::uint64_t>(available, declared + (declared & 1));
+        at = body + std::min<std::uint64_t>(available, std::uint64_t{declared} + (declared & 1));
     }
     return fail(haveFormat ? "it has no data chunk" : "it has no format chunk");
 }
