@@ -9,15 +9,14 @@
 # folder below the install prefix, to be copied to the Windows machine).
 include_guard(GLOBAL)
 
+include(${CMAKE_CURRENT_LIST_DIR}/SorvelInstallDir.cmake)
 if(WIN32)
-  set(_sorvel_default_vst3_dir "${CMAKE_INSTALL_PREFIX}/VST3")
-elseif(DEFINED ENV{HOME} AND NOT "$ENV{HOME}" STREQUAL "")
-  set(_sorvel_default_vst3_dir "$ENV{HOME}/.vst3")
+  set(SORVEL_VST3_INSTALL_DIR "${CMAKE_INSTALL_PREFIX}/VST3" CACHE PATH
+      "Folder into which install copies the VST 3 bundles")
 else()
-  set(_sorvel_default_vst3_dir "${CMAKE_INSTALL_PREFIX}/lib/vst3")
+  sorvel_user_install_dir(SORVEL_VST3_INSTALL_DIR .vst3 lib/vst3
+                          "Folder into which install copies the VST 3 bundles")
 endif()
-set(SORVEL_VST3_INSTALL_DIR "${_sorvel_default_vst3_dir}" CACHE PATH
-    "Folder into which install copies the VST 3 bundles")
 
 # Hosts look these up by name; every other symbol stays inside the module, so that the
 # module's copies of our libraries never interpose with the host's or another plug-in's.

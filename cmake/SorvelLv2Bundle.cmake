@@ -6,14 +6,10 @@
 # the same library, writes the bundle's manifest.ttl and <name>.ttl. `cmake --install` copies
 # the bundle into SORVEL_LV2_INSTALL_DIR (default: ~/.lv2).
 include_guard(GLOBAL)
+include(${CMAKE_CURRENT_LIST_DIR}/SorvelInstallDir.cmake)
 
-if(DEFINED ENV{HOME} AND NOT "$ENV{HOME}" STREQUAL "")
-  set(_sorvel_default_lv2_dir "$ENV{HOME}/.lv2")
-else()
-  set(_sorvel_default_lv2_dir "${CMAKE_INSTALL_PREFIX}/lib/lv2")
-endif()
-set(SORVEL_LV2_INSTALL_DIR "${_sorvel_default_lv2_dir}" CACHE PATH
-    "Folder into which install copies the LV2 bundles")
+sorvel_user_install_dir(SORVEL_LV2_INSTALL_DIR .lv2 lib/lv2
+                        "Folder into which install copies the LV2 bundles")
 
 # Hosts look up only the two descriptors; nothing else of ours leaves the module.
 set(_sorvel_lv2_version_script ${CMAKE_BINARY_DIR}/SorvelLv2Exports.map)
