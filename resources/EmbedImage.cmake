@@ -13,13 +13,14 @@ file(WRITE "${OUTPUT}.tmp"
 "// Generated at build time from ${NAME} (${bytes} bytes); do not edit.
 #include \"resources/EmbeddedImages.h\"
 
-namespace {
-const unsigned char kBytes[] = {
+// Named for the module: the records of images with the same bytes point here too.
+extern const unsigned char sorvel_embedded_bytes_${ID}[];
+const unsigned char sorvel_embedded_bytes_${ID}[] = {
 ${hex}
 };
-} // namespace
 
 extern const EmbeddedImage sorvel_embedded_image_${ID};
-const EmbeddedImage sorvel_embedded_image_${ID} = {${ID}, \"${NAME}\", kBytes, sizeof(kBytes)};
+const EmbeddedImage sorvel_embedded_image_${ID} = {${ID}, \"${NAME}\", sorvel_embedded_bytes_${ID},
+                                                   ${bytes}};
 ")
 file(RENAME "${OUTPUT}.tmp" "${OUTPUT}")

@@ -24,7 +24,7 @@ HMODULE OwnModule() {
 // like an unusable image.
 EmbeddedImage ReadResource(HMODULE module, const EmbeddedImageName& entry) {
     EmbeddedImage image{entry.id, entry.name, nullptr, 0};
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(entry.id & 0xFFFF), L"PNG");
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(entry.resourceId & 0xFFFF), L"PNG");
     if (found == nullptr)
         return image;
     HGLOBAL loaded = LoadResource(module, found);

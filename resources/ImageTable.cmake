@@ -71,3 +71,23 @@ set(SORVEL_IMAGE_TABLE
   1133 resources/img/2x/OVER.png
   1134 resources/img/2x/DRV.png
 )
+
+# Several images are the same picture (knobs of equal range look alike): the module carries
+# such bytes once. For every id, SORVEL_IMAGE_HOLDER_<id> is the first id whose file has the
+# same bytes (its own id when none before it has), and SORVEL_IMAGE_SIZE_<id> the file's size.
+# Read at configure time, so the build configures again whenever an image changes.
+function(sorvel_find_image_holders)
+  set(table ${SORVEL_IMAGE_TABLE})
+  while(table)
+    list(POP_FRONT table id name)
+    set(file ${PROJECT_SOURCE_DIR}/${name})
+    set_property(DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
+    file(SHA256 ${file} hash)
+    file(SIZE ${file} size)
+    if(NOT DEFINED holder_${hash})
+      set(holder_${hash} ${id})
+    endif()
+    set(SORVEL_IMAGE_HOLDER_${id} ${holder_${hash}} PARENT_SCOPE)
+    set(SORVEL_IMAGE_SIZE_${id} ${size} PARENT_SCOPE)
+  endwhile()
+endfunction()
